@@ -1,0 +1,1 @@
+#include "files/M_dldfile.h"
