@@ -1,4 +1,4 @@
-// Placeholder: the transponder table module.
+// Placeholder: the satellite and terrestrial transponder table module.
 #pragma once
 #include <cstdint>
 #include "db/DbContext.h"
@@ -6,7 +6,10 @@
 
 class M_transponder : public virtual DbContext {
 public:
-  void ResetTransponders() {}
-  void DecodeTransponders(const uint8_t* block) { (void)block; }
-  void EncodeTransponders(uint8_t* block) const { (void)block; }
+  void ResetSatTransponders() {}
+  void DecodeSatTransponders(const uint8_t* block) { (void)block; }
+  void EncodeSatTransponders(uint8_t* block) const { (void)block; }
+  void ResetTerTransponders() {}
+  void DecodeTerTransponders(const uint8_t* block) { (void)block; }
+  void EncodeTerTransponders(uint8_t* block) const { (void)block; }
 };
