@@ -1,0 +1,57 @@
+#include "app/ScriptedDialogs.h"
+
+#include <algorithm>
+
+namespace {
+constexpr NoticeStyle kNoStyle{NoticeKind::Error, ButtonSet::Ok};
+}
+
+void ScriptedDialogs::Notify(NoticeStyle style, const std::string& text) {
+  log.push_back({Shown::Notice, style, text});
+}
+
+Answer ScriptedDialogs::Ask(NoticeStyle style, const std::string& text) {
+  log.push_back({Shown::Question, style, text});
+  if (answers.empty()) return fallback;
+  Answer a = answers.front();
+  answers.pop_front();
+  return a;
+}
+
+std::string ScriptedDialogs::ChooseOpenPath(const FileDialogSpec& spec) {
+  log.push_back({Shown::OpenDialog, kNoStyle, spec.filter});
+  if (paths.empty()) return {};
+  std::string p = paths.front();
+  paths.pop_front();
+  return p;
+}
+
+std::string ScriptedDialogs::ChooseSavePath(const FileDialogSpec& spec) {
+  log.push_back({Shown::SaveDialog, kNoStyle, spec.filter});
+  if (paths.empty()) return {};
+  std::string p = paths.front();
+  paths.pop_front();
+  return p;
+}
+
+void ScriptedDialogs::ShowBusyNotice(const std::string& text) {
+  log.push_back({Shown::BusyShown, kNoStyle, text});
+  busyVisible = true;
+}
+
+void ScriptedDialogs::HideBusyNotice() {
+  log.push_back({Shown::BusyHidden, kNoStyle, {}});
+  busyVisible = false;
+}
+
+std::vector<std::string> ScriptedDialogs::MessageTexts() const {
+  std::vector<std::string> out;
+  for (const Shown& s : log)
+    if (s.type == Shown::Notice || s.type == Shown::Question) out.push_back(s.text);
+  return out;
+}
+
+int ScriptedDialogs::CountOf(Shown::Type type) const {
+  return static_cast<int>(
+      std::count_if(log.begin(), log.end(), [type](const Shown& s) { return s.type == type; }));
+}

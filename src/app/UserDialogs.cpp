@@ -1,0 +1,17 @@
+#include "app/UserDialogs.h"
+
+void ShowMessage(UserDialogs& dialogs, uint16_t code) {
+  dialogs.Notify(GetNoticeStyle(code), GetMessageText(code));
+}
+
+void ShowMessage(UserDialogs& dialogs, uint16_t code, NoticeStyle style) {
+  dialogs.Notify(style, GetMessageText(code));
+}
+
+bool AskMessage(UserDialogs& dialogs, uint16_t code) {
+  return dialogs.Ask(GetNoticeStyle(code), GetMessageText(code)) == Answer::Yes;
+}
+
+FileDialogSpec OpenDldDialogSpec() { return {"", "All Files (*.dld)|*.dld", ""}; }
+
+FileDialogSpec SaveDldDialogSpec() { return {"Save As...", "Settings Files(*.dld)|*.dld", "dld"}; }

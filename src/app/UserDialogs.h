@@ -1,0 +1,41 @@
+// Everything the editor asks of the user goes through this interface: notices, questions, the
+// file dialogs and the busy notice. The window supplies message boxes; tests supply answers.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "app/MessageCatalogue.h"
+
+enum class Answer { Ok, Yes, No, Cancel };
+
+struct FileDialogSpec {
+  std::string title;       // empty: the platform's default title
+  std::string filter;      // "Description|*.ext"
+  std::string defaultExt;  // added when the chosen name has none (save dialogs)
+};
+
+class UserDialogs {
+public:
+  virtual ~UserDialogs() = default;
+
+  // A notice the user can only dismiss.
+  virtual void Notify(NoticeStyle style, const std::string& text) = 0;
+  // A question; returns the button chosen.
+  virtual Answer Ask(NoticeStyle style, const std::string& text) = 0;
+  // Returns the chosen path, or an empty text when the dialog was cancelled.
+  virtual std::string ChooseOpenPath(const FileDialogSpec& spec) = 0;
+  virtual std::string ChooseSavePath(const FileDialogSpec& spec) = 0;
+  // The busy notice shown while a load, save or import runs; visible on return.
+  virtual void ShowBusyNotice(const std::string& text) = 0;
+  virtual void HideBusyNotice() = 0;
+};
+
+// Shows catalogue message `code` with its usual style (or the one given).
+void ShowMessage(UserDialogs& dialogs, uint16_t code);
+void ShowMessage(UserDialogs& dialogs, uint16_t code, NoticeStyle style);
+// Asks catalogue question `code`; true only when the user chose Yes.
+bool AskMessage(UserDialogs& dialogs, uint16_t code);
+
+// The open and save dialogs of the .dld commands.
+FileDialogSpec OpenDldDialogSpec();
+FileDialogSpec SaveDldDialogSpec();
