@@ -39,17 +39,37 @@ inline Bytes BlockWithRandomHead(size_t n) {
 
 inline size_t PackedSize(const Bytes& block) { return lzo::Compress(block.data(), block.size()).size(); }
 
-// A block that compresses to a length in [lo, hi], found by search so that the test does not
-// depend on the exact output of the LZO release.
-inline Bytes BlockCompressingTo(size_t lo, size_t hi) {
-  size_t a = 0, b = 300000;
-  while (a < b) {  // smallest head length whose packed size reaches lo
+// A block with a random head of n bytes and k isolated random bytes spread over the erased rest;
+// each isolated byte adds only a few bytes to the packed size, which allows fine steps.
+inline Bytes TunedBlock(size_t n, size_t k) {
+  Bytes block = BlockWithRandomHead(n);
+  const Bytes spread = RandomBytes(k, 7);
+  for (size_t j = 0; j < k && n + 64 * (j + 1) < block.size(); ++j) block[n + 64 * (j + 1)] = spread[j] & 0x7F;
+  return block;
+}
+
+// Smallest x in [a, b) with f(x) >= target (f roughly increasing), or b.
+template <typename F>
+size_t Search(size_t a, size_t b, size_t target, F f) {
+  while (a < b) {
     const size_t mid = (a + b) / 2;
-    if (PackedSize(BlockWithRandomHead(mid)) < lo) a = mid + 1; else b = mid;
+    if (f(mid) < target) a = mid + 1; else b = mid;
   }
-  Bytes block = BlockWithRandomHead(a);
-  const size_t n = PackedSize(block);
-  return n >= lo && n <= hi ? block : Bytes{};
+  return a;
+}
+
+// A block that compresses to a length in [lo, hi], found by search so that the test does not
+// depend on the exact output of the LZO release. Empty when no such block was found.
+inline Bytes BlockCompressingTo(size_t lo, size_t hi) {
+  const size_t coarse = Search(0, 300000, lo, [](size_t n) { return PackedSize(BlockWithRandomHead(n)); });
+  const size_t n = coarse > 3000 ? coarse - 3000 : 0;
+  const size_t k = Search(0, 6000, lo, [n](size_t k) { return PackedSize(TunedBlock(n, k)); });
+  for (size_t x = k; x < k + 40; ++x) {
+    Bytes block = TunedBlock(n, x);
+    const size_t packed = PackedSize(block);
+    if (packed >= lo && packed <= hi) return block;
+  }
+  return Bytes{};
 }
 
 inline Bytes SystemRecord(uint8_t seed) {
