@@ -76,6 +76,7 @@ bool m_DLDFile::UnpackDld(const Bytes& container, Bytes& image) {
     return Fail(DldError::ContainerCorrupt, "file kind " + std::to_string(m_fileKind) + " is neither 17 nor 4");
   image.assign(NominalImageLength(m_fileKind), 0xFF);
   ReadDldHeader(container);
+  m_defaultFlag = 0;
   size_t offset = ReadRecord(container, 0, dld::kTagHeader, 2, -1, image);
   for (int i = 0; offset && i < m_fileKind; ++i) {
     offset = ReadRecord(container, offset, dld::kTagDescriptor, 1, -1, image);
@@ -86,7 +87,7 @@ bool m_DLDFile::UnpackDld(const Bytes& container, Bytes& image) {
 
 m_DLDFile::Bytes m_DLDFile::PackDld(const Bytes& image) {
   Bytes out;
-  SetHeaderField(0, m_header[dld::kHeaderDefaultFlag], out);
+  SetHeaderField(0, m_defaultFlag, out);
   SetHeaderField(1, m_fileKind, out);
   for (int i = 0; i < m_fileKind; ++i) {
     std::fill(m_descriptor.begin(), m_descriptor.end(), 0xFF);

@@ -37,7 +37,7 @@ void m_DLDFile::ResetFileState() {
   m_currentBank = 0;
   m_slotFound = false;
   m_slotOffset = 0;
-  m_header[dld::kHeaderDefaultFlag] = 0;
+  m_defaultFlag = 0;
   ClearError();
 }
 

@@ -27,9 +27,9 @@ public:
   // --- State ---------------------------------------------------------------------------
   uint8_t FileKind() const { return m_fileKind; }
   void SetFileKind(uint8_t kind) { m_fileKind = kind; }
-  uint8_t DefaultFlag() const { return m_header[dld::kHeaderDefaultFlag]; }
-  // Sets header byte 59 in memory only (the next pack writes it).
-  void SetDefaultFlag(uint8_t flag) { m_header[dld::kHeaderDefaultFlag] = flag; }
+  // Header byte 59 of the next pack: 0 after a load, set by the transfer commands.
+  uint8_t DefaultFlag() const { return m_defaultFlag; }
+  void SetDefaultFlag(uint8_t flag) { m_defaultFlag = flag; }
   const uint8_t* Header() const { return m_header.data(); }
   size_t NominalImageLength(uint8_t kind) const;
   // Forgets what the last load found (current bank, slot). Called before every load.
@@ -119,6 +119,7 @@ private:
   size_t BankBase(int bank) const;
 
   uint8_t m_fileKind = files::kKindData;
+  uint8_t m_defaultFlag = 0;
   std::array<uint8_t, dld::kHeaderSize> m_header{};
   std::array<uint8_t, dld::kDescriptorSize> m_descriptor{};
 
