@@ -38,6 +38,11 @@ void m_DLDFile::ResetFileState() {
   m_slotFound = false;
   m_slotOffset = 0;
   m_defaultFlag = 0;
+  // Nothing kept from the previous document may reach the next one's saves.
+  m_slot.fill(0xFF);
+  m_bankHeader.fill(0xFF);
+  m_keptBlock.fill(0xFF);
+  m_systemArea.clear();
   ClearError();
 }
 

@@ -32,7 +32,7 @@ public:
   void SetDefaultFlag(uint8_t flag) { m_defaultFlag = flag; }
   const uint8_t* Header() const { return m_header.data(); }
   size_t NominalImageLength(uint8_t kind) const;
-  // Forgets what the last load found (current bank, slot). Called before every load.
+  // Forgets what the last load found and kept (bank, slot, kept blocks). Called before every load.
   void ResetFileState();
 
   int CurrentBank() const { return m_currentBank; }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -104,6 +105,9 @@ TEST(DldPipeline, FilesRoundTripThroughTheWorkingFolder) {
   EXPECT_FALSE(doc.SaveDldBlock(dir + "/no/such/folder/x.dld", "", edited, nullptr, false));
   EXPECT_EQ(doc.LastError(), DldError::WriteFailed);
 
+  again.ResetFileState();  // the next document starts without the last one's kept blocks
+  EXPECT_EQ(again.CurrentBank(), 0);
+  EXPECT_TRUE(std::all_of(again.KeptBlock(), again.KeptBlock() + 1024, [](uint8_t b) { return b == 0xFF; }));
   EXPECT_FALSE(again.LoadDldBlock(dir + "/missing.dld", "", out));
   EXPECT_EQ(again.LastMessageCode(), 3);
 }
