@@ -1,12 +1,23 @@
+// Torvane: editor for the channel database of STi710X set-top receivers.
 #include <QApplication>
-#include <QLabel>
+#include <QStringList>
+#include <QTimer>
+
+#include "app/SettingsLocation.h"
+#include "app/window/TSDIAppForm.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName("[Velmora]");
-  QLabel w("Torvane 2.0.12");
-  w.setWindowTitle("Torvane 2.0.12");
-  w.resize(640, 480);
-  w.show();
+  ConfigureApplication();
+
+  TSDIAppForm form(ProgramFolder());
+  form.show();
+
+  // `torvane FILE.dld` opens that file once the window is up.
+  const QStringList args = QApplication::arguments();
+  if (args.size() > 1) {
+    const std::string path = args.at(1).toStdString();
+    QTimer::singleShot(0, &form, [&form, path] { form.OpenAtStartup(path); });
+  }
   return app.exec();
 }

@@ -1,0 +1,27 @@
+// UserDialogs shown with the standard message box and file dialogs, and the busy notice window.
+#pragma once
+#include <QString>
+
+#include "app/UserDialogs.h"
+
+class QWidget;
+class TtUsesForm;
+
+class QtUserDialogs : public UserDialogs {
+public:
+  QtUserDialogs(QWidget* parent, TtUsesForm* busyNotice);
+
+  void Notify(NoticeStyle style, const std::string& text) override;
+  Answer Ask(NoticeStyle style, const std::string& text) override;
+  std::string ChooseOpenPath(const FileDialogSpec& spec) override;
+  std::string ChooseSavePath(const FileDialogSpec& spec) override;
+  void ShowBusyNotice(const std::string& text) override;
+  void HideBusyNotice() override;
+
+private:
+  QWidget* m_parent;
+  TtUsesForm* m_busy;
+};
+
+// "Description|*.ext|..." as a Qt name filter list ("Description (*.ext);;...").
+QString ToQtFileFilter(const std::string& filter);
