@@ -176,3 +176,32 @@ bool M_favorite::MoveFavoriteEntryBefore(int group, int service, int anchor) {
 bool M_favorite::MoveFavoriteEntryAfter(int group, int service, int anchor) {
   return MoveEntry(group, service, anchor, true);
 }
+
+void M_favorite::ToggleServicesFavorite(const std::vector<int>& services, uint32_t mask) {
+  const int group = FavoriteGroupOfBit(mask);
+  if (group < 0) return;
+  for (int service : services) {
+    ToggleServiceFavorite(service, mask);
+    if (GetFavoriteGroupCount(group) >= kCapacity) break;
+  }
+}
+
+int M_favorite::GatherFavoriteEntries(int group, const std::vector<int>& services) {
+  const size_t n = std::min(services.size(), static_cast<size_t>(kCapacity));
+  for (size_t i = 1; i < n; ++i) MoveEntry(group, services[i], services[i - 1], true);
+  return n == 0 ? -1 : services.front();
+}
+
+void M_favorite::MoveFavoriteEntriesBefore(int group, const std::vector<int>& services, int anchor) {
+  for (auto it = services.rbegin(); it != services.rend(); ++it) {
+    MoveEntry(group, *it, anchor, false);
+    anchor = *it;
+  }
+}
+
+void M_favorite::MoveFavoriteEntriesAfter(int group, const std::vector<int>& services, int anchor) {
+  for (int service : services) {
+    MoveEntry(group, service, anchor, true);
+    anchor = service;
+  }
+}

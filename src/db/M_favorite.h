@@ -55,6 +55,19 @@ public:
   bool MoveFavoriteEntryBefore(int group, int service, int anchor);
   bool MoveFavoriteEntryAfter(int group, int service, int anchor);
 
+  // Operations on several services of one group. The database passes the marked services of its
+  // service view in view order (or the current service when none is marked) and the group of the
+  // view's favorite mask.
+  //
+  // Toggles each service in turn and stops as soon as the group holds 200 entries after a toggle.
+  void ToggleServicesFavorite(const std::vector<int>& services, uint32_t mask);
+  // Moves each of the services (at most 200) behind its predecessor in the list, so that they
+  // follow the first one as a block. Returns the first service, -1 for none.
+  int GatherFavoriteEntries(int group, const std::vector<int>& services);
+  // Moves the services as a block, in their given order, directly in front of / behind the anchor.
+  void MoveFavoriteEntriesBefore(int group, const std::vector<int>& services, int anchor);
+  void MoveFavoriteEntriesAfter(int group, const std::vector<int>& services, int anchor);
+
 private:
   static bool IsGroup(int group) { return group >= 0 && group < dblayout::kFavoriteGroupCount; }
   int IndexInGroup(int group, int service) const;

@@ -182,3 +182,31 @@ TEST_F(FavoriteGroups, MovesReorderOneGroupsList) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FavoriteGroups, SeveralServicesToggleUntilTheGroupIsFull) {
+  for (int s = 0; s < kCapacity - 2; ++s) ASSERT_TRUE(t.ToggleServiceFavorite(s, 1));
+  // 198 listed: the first of these is removed, then three join and the group is full.
+  t.ToggleServicesFavorite({0, kCapacity - 2, kCapacity - 1, kCapacity, 5}, 1);
+  EXPECT_EQ(t.GetFavoriteGroupCount(0), kCapacity);
+  EXPECT_FALSE(t.IsServiceInFavorite(0, 1));
+  EXPECT_TRUE(t.IsServiceInFavorite(kCapacity, 1));
+  EXPECT_TRUE(t.IsServiceInFavorite(5, 1));  // never reached
+  EXPECT_TRUE(notices.empty());
+  ExpectMasksMatchLists(t, kCapacity + 1);
+}
+
+TEST_F(FavoriteGroups, BlockMovesKeepTheGivenOrder) {
+  for (int s : {10, 11, 12, 13, 14, 15}) ASSERT_TRUE(t.ToggleServiceFavorite(s, 1));
+  EXPECT_EQ(t.GatherFavoriteEntries(0, {11, 13, 15}), 11);
+  EXPECT_EQ(GroupList(t, 0), (std::vector<int>{10, 11, 13, 15, 12, 14}));
+  t.MoveFavoriteEntriesAfter(0, {11, 13, 15}, 14);
+  EXPECT_EQ(GroupList(t, 0), (std::vector<int>{10, 12, 14, 11, 13, 15}));
+  t.MoveFavoriteEntriesBefore(0, {11, 13, 15}, 10);
+  EXPECT_EQ(GroupList(t, 0), (std::vector<int>{11, 13, 15, 10, 12, 14}));
+  EXPECT_EQ(t.GatherFavoriteEntries(0, {}), -1);
+  ExpectMasksMatchLists(t, kCapacity + 1);
+}
+
+}  // namespace
