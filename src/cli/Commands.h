@@ -8,3 +8,8 @@ using CliArgs = std::vector<std::string>;
 
 int CmdDownload(const CliArgs& args);
 int CmdUpload(const CliArgs& args);
+int CmdInfo(const CliArgs& args);
+int CmdVerify(const CliArgs& args);
+int CmdDump(const CliArgs& args);
+int CmdResave(const CliArgs& args);
+int CmdSample(const CliArgs& args);

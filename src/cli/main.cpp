@@ -13,6 +13,11 @@ struct Command {
 };
 
 const Command kCommands[] = {
+    {"sample", CmdSample, "sample --profile demo|full|empty [--kind data|default] OUT.dld"},
+    {"info", CmdInfo, "info FILE.dld"},
+    {"verify", CmdVerify, "verify FILE.dld"},
+    {"dump", CmdDump, "dump FILE.dld [--json]"},
+    {"resave", CmdResave, "resave IN.dld OUT.dld"},
     {"download", CmdDownload, "download --port DEVICE FILE"},
     {"upload", CmdUpload, "upload --port DEVICE --kind data|default OUT.dld"},
 };
