@@ -9,7 +9,8 @@ bool ReadBool(const SettingsFile& s, const char* key) {
 }  // namespace
 
 std::string OptionValues::PortDevice(int port) const {
-  if (port >= 1 && port <= kPortCount && !portDevices[port - 1].empty()) return portDevices[port - 1];
+  if (port < 1 || port > kPortCount) return {};
+  if (!portDevices[port - 1].empty()) return portDevices[port - 1];
   return "/dev/ttyS" + std::to_string(port - 1);
 }
 

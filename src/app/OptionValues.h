@@ -38,7 +38,8 @@ struct OptionValues {
   void SetRunShowUpgrade(bool on) { showUpgrade = on; }
   void SetRunShowDownload(bool on) { showDownload = on; }
 
-  // Device path of port 1 ... 10: the PORTS entry, else /dev/ttyS<port - 1>.
+  // Device path of port 1 ... 10: the PORTS entry, else /dev/ttyS<port - 1>; empty for any other
+  // port number.
   std::string PortDevice(int port) const;
 };
 

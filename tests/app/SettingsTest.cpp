@@ -78,6 +78,8 @@ TEST(Options, HandEditedValuesAndPortsSection) {
   EXPECT_EQ(o.satcoDxWithSame, 0);  // not a number: the default
   EXPECT_EQ(o.PortDevice(3), "/dev/ttyUSB0");
   EXPECT_EQ(o.PortDevice(4), "/dev/ttyS3");
+  EXPECT_EQ(o.PortDevice(0), "");
+  EXPECT_EQ(o.PortDevice(11), "");
 
   WriteOptions(settings, o);  // rewrites MANAGE_OPTIONS, keeps the rest of the file
   const std::string text = ReadText(path);

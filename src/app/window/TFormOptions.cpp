@@ -6,7 +6,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QLabel>
 #include <QRadioButton>
+#include <QSerialPortInfo>
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -62,6 +64,10 @@ TFormOptions::TFormOptions(OptionValues& options, SettingsFile& settings, QWidge
   comLayout->addLayout(groups);
   comLayout->addWidget(m_upgradeRun);
   comLayout->addWidget(m_downloadRun);
+  m_devices = new QLabel(com);
+  m_devices->setObjectName("L_Devices");
+  m_devices->setWordWrap(true);
+  comLayout->addWidget(m_devices);
   comLayout->addStretch();
 
   auto* ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
@@ -98,6 +104,17 @@ void TFormOptions::FormCreate() {
   m_bau->setEnabled(false);
   m_upgradeRun->setChecked(m_options.showUpgrade);
   m_downloadRun->setChecked(m_options.showDownload);
+  ShowDevices();
+}
+
+void TFormOptions::ShowDevices() {
+  // Which device each COM button stands for (section PORTS), and the serial ports present.
+  for (int port = 1; port <= kPortCount; ++port)
+    m_comGroup->button(port)->setToolTip(QString::fromStdString(m_options.PortDevice(port)));
+  QStringList present;
+  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) present << info.systemLocation();
+  m_devices->setText("Serial ports on this computer: " +
+                     (present.isEmpty() ? QString("none") : present.join(", ")));
 }
 
 void TFormOptions::SelectFirstPage() { m_pages->setCurrentIndex(0); }

@@ -7,6 +7,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -31,6 +32,7 @@ private slots:
 
 private:
   void FormCreate();
+  void ShowDevices();
 
   OptionValues& m_options;
   SettingsFile& m_settings;
@@ -40,4 +42,5 @@ private:
   QRadioButton* m_bau;
   QCheckBox* m_upgradeRun;
   QCheckBox* m_downloadRun;
+  QLabel* m_devices;
 };

@@ -49,14 +49,17 @@ TSDIAppForm::TSDIAppForm(const std::string& programFolder, QWidget* parent)
   BuildToolBar();
   BuildCentralArea();
 
+  // The busy notice and the dialogs exist before the first reset, so that a controller's reset
+  // step can always reach them.
+  m_tUsesForm = new TtUsesForm(this);
+  m_Dialogs = std::make_unique<QtUserDialogs>(this, m_tUsesForm);
+
   // FormCreate: reset, then the caption.
   ResetEditor();
   setWindowTitle(QString::fromStdString(MainWindowCaption()));
 
-  // The windows created after the main window; the options exist before their dialog.
+  // The options exist before their dialog, which copies them once.
   m_FormOptions = new TFormOptions(m_Options, *m_Settings, this);
-  m_tUsesForm = new TtUsesForm(this);
-  m_Dialogs = std::make_unique<QtUserDialogs>(this, m_tUsesForm);
 
   m_WorkFolder = WorkingFolder(programFolder);
   connect(m_PC_Main, &QTabWidget::currentChanged, this, &TSDIAppForm::PC_MainChange);
