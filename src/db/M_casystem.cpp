@@ -73,11 +73,15 @@ const cas_grogup_info_show_t* M_casystem::GetCasInfo(int slot) const {
   return IsSlot(slot) ? &m_casInfo[slot] : nullptr;
 }
 
-const casystem_rec_s* M_casystem::GetCasRecord(int slot) const { return IsSlot(slot) ? &m_casImage[slot] : nullptr; }
+const casystem_rec_s* M_casystem::GetCasRecord(int slot) const {
+  return IsSlot(slot) ? &m_casImage[slot] : nullptr;
+}
 
 bool M_casystem::IsCasUsed(int slot) const { return IsUsedSlot(slot); }
 
-std::string M_casystem::GetCasName(int slot) const { return IsUsedSlot(slot) ? m_casInfo[slot].name : std::string(); }
+std::string M_casystem::GetCasName(int slot) const {
+  return IsUsedSlot(slot) ? m_casInfo[slot].name : std::string();
+}
 
 int M_casystem::GetCasIdentifier(int slot) const {
   return IsUsedSlot(slot) ? static_cast<int>(m_casInfo[slot].identifier) : 0;
@@ -103,7 +107,8 @@ bool M_casystem::SetCasName(int slot, const std::string& text) {
 bool M_casystem::AddCasUse(int slot, int delta) {
   if (!IsUsedSlot(slot)) return false;
   uint8_t* r = m_casImage[slot].bytes;
-  const long count = std::clamp<long>(static_cast<long>(bytes::GetBits(r + kFlags, 2, 1, 15)) + delta, 0, kUseCountMax);
+  const long count =
+      std::clamp<long>(static_cast<long>(bytes::GetBits(r + kFlags, 2, 1, 15)) + delta, 0, kUseCountMax);
   bytes::SetBits(r + kFlags, 2, 1, 15, static_cast<uint32_t>(count));
   m_casInfo[slot].useCount = static_cast<uint16_t>(count);
   return true;

@@ -9,7 +9,7 @@
 #include "db/DbLayout.h"
 
 class M_casystem : public virtual DbContext {
-public:
+ public:
   M_casystem();
 
   void ResetCaSystems();
@@ -39,7 +39,7 @@ public:
   // Adds delta to the 15-bit use count (kept within 0 to 32767); the used bit is unchanged.
   bool AddCasUse(int slot, int delta);
 
-private:
+ private:
   static bool IsSlot(int slot) { return slot >= 0 && slot < dblayout::kCasCount; }
   bool IsUsedSlot(int slot) const { return IsSlot(slot) && m_casInfo[slot].used != 0; }
   void DecodeCasView(int slot);

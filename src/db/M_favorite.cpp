@@ -17,7 +17,8 @@ constexpr int kCapacity = dblayout::kFavoriteGroupCapacity;
 constexpr uint16_t kNoEntry = 0xFFFF;
 }  // namespace
 
-M_favorite::M_favorite() : m_favImage(dblayout::kFavoriteGroupCount), m_favInfo(dblayout::kFavoriteGroupCount) {
+M_favorite::M_favorite()
+    : m_favImage(dblayout::kFavoriteGroupCount), m_favInfo(dblayout::kFavoriteGroupCount) {
   ResetFavorites();
 }
 

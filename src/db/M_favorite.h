@@ -12,7 +12,7 @@
 #include "db/ServiceLinks.h"
 
 class M_favorite : public virtual ServiceLinks, public virtual DbContext {
-public:
+ public:
   // Shows an error notice with an OK button; set by the window. The database shows nothing itself.
   using NoticeHandler = std::function<void(const std::string& text)>;
 
@@ -68,7 +68,7 @@ public:
   void MoveFavoriteEntriesBefore(int group, const std::vector<int>& services, int anchor);
   void MoveFavoriteEntriesAfter(int group, const std::vector<int>& services, int anchor);
 
-private:
+ private:
   static bool IsGroup(int group) { return group >= 0 && group < dblayout::kFavoriteGroupCount; }
   int IndexInGroup(int group, int service) const;
   void PutCount(int group, int count);

@@ -21,11 +21,11 @@ constexpr size_t kDelivery = 6;  // u16: bits 0-3 delivery kind, 4-15 transponde
 constexpr size_t kCode2 = 8;
 constexpr size_t kCode3 = 9;
 constexpr size_t kServiceId = 10;
-constexpr size_t kPcr = 12;     // u16: bits 0-12 PCR PID, 13-15 CA count
-constexpr size_t kVideo = 14;   // u16: bits 0-12 video PID, 13-15 the 3-bit value
-constexpr size_t kAudio = 16;   // byte: bits 0-4 the 5-bit value, 5 scrambled; u32: bits 6-18 audio PID
+constexpr size_t kPcr = 12;    // u16: bits 0-12 PCR PID, 13-15 CA count
+constexpr size_t kVideo = 14;  // u16: bits 0-12 video PID, 13-15 the 3-bit value
+constexpr size_t kAudio = 16;  // byte: bits 0-4 the 5-bit value, 5 scrambled; u32: bits 6-18 audio PID
 constexpr unsigned kScrambledBit = 5;
-constexpr size_t kPmt = 18;     // u16: bits 3-15 PMT PID
+constexpr size_t kPmt = 18;  // u16: bits 3-15 PMT PID
 constexpr size_t kSatellite = 21;
 constexpr size_t kProvider = 22;  // u16: bits 0-8 provider, 9-10 the 2-bit value
 constexpr size_t kFavorites = 24;
@@ -43,8 +43,7 @@ uint16_t ToLink(int value) { return value < 0 ? 0xFFFF : static_cast<uint16_t>(v
 int FromLink(uint16_t value) { return value == 0xFFFF ? -1 : value; }
 }  // namespace
 
-M_program::M_program()
-    : m_programImage(dblayout::kServiceCount), m_programView(dblayout::kServiceCount) {
+M_program::M_program() : m_programImage(dblayout::kServiceCount), m_programView(dblayout::kServiceCount) {
   ResetProgramHeader();
   ResetServices();
 }
@@ -274,7 +273,8 @@ bool M_program::SetServicePmtPid(int slot, const std::string& text) {
   return SetPidText(slot, text, &progarm_info_show_s::pmtPidText, kPmt, 2, 3, 13);
 }
 
-bool M_program::SetFlag(int slot, size_t offset, unsigned bit, uint8_t progarm_info_show_s::*view, bool flag) {
+bool M_program::SetFlag(int slot, size_t offset, unsigned bit, uint8_t progarm_info_show_s::*view,
+                        bool flag) {
   if (!IsUsedSlot(slot)) return false;
   SetBits(Rec(slot) + offset, 1, bit, 1, flag ? 1 : 0);
   m_programView[slot].*view = flag ? 1 : 0;

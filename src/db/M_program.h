@@ -10,7 +10,7 @@
 #include "db/ServiceLinks.h"
 
 class M_program : public virtual ServiceLinks, public virtual DbContext {
-public:
+ public:
   M_program();
 
   // --- Program header ---
@@ -48,9 +48,9 @@ public:
   bool MarkServiceUsed(int slot);
   bool SetServiceType(int slot, int type);
   bool SetServiceDelivery(int slot, int kind);
-  bool SetServiceTransponder(int slot, int transponder);  // -1 stores 0xFFF
-  bool SetServiceSatellite(int slot, int satellite);      // -1 stores 0xFF
-  bool SetServiceProvider(int slot, int provider);        // -1 stores 0x1FF
+  bool SetServiceTransponder(int slot, int transponder);   // -1 stores 0xFFF
+  bool SetServiceSatellite(int slot, int satellite);       // -1 stores 0xFF
+  bool SetServiceProvider(int slot, int provider);         // -1 stores 0x1FF
   bool SetServiceName(int slot, const std::string& text);  // at most 31 characters are kept
   // Number texts are stored as typed; the image takes their value.
   bool SetServiceId(int slot, const std::string& text);
@@ -99,7 +99,7 @@ public:
   // Only a TV service changes its HD state.
   bool ToggleServiceHd(int slot);
 
-private:
+ private:
   static bool IsSlot(int slot) { return slot >= 0 && slot < dblayout::kServiceCount; }
   bool IsUsedSlot(int slot) const { return IsSlot(slot) && m_programView[slot].used != 0; }
   uint8_t* Rec(int slot) { return m_programImage[slot].bytes; }

@@ -62,8 +62,8 @@ void M_provider::DecodeProviders(const uint8_t* block) {
 void M_provider::EncodeProviders(uint8_t* block) const {
   uint8_t* table = block + dblayout::kProviderOffset;
   for (int slot = 0; slot < dblayout::kProviderCount; ++slot)
-    std::memcpy(table + dblayout::kProviderRecordSize * static_cast<size_t>(slot), m_providerImage[slot].bytes,
-                dblayout::kProviderRecordSize);
+    std::memcpy(table + dblayout::kProviderRecordSize * static_cast<size_t>(slot),
+                m_providerImage[slot].bytes, dblayout::kProviderRecordSize);
 }
 
 void M_provider::BuildProviderView() {

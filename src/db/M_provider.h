@@ -9,7 +9,7 @@
 #include "db/ProviderRecords.h"
 
 class M_provider : public virtual DbContext {
-public:
+ public:
   M_provider();
 
   void ResetProviders();
@@ -38,7 +38,7 @@ public:
   // Frees a used provider: used 0, 15-bit value 0x7FFF, use count 0, name cleared.
   bool FreeProvider(int slot);
 
-private:
+ private:
   static bool IsSlot(int slot) { return slot >= 0 && slot < dblayout::kProviderCount; }
   bool IsUsedSlot(int slot) const { return IsSlot(slot) && m_providerInfo[slot].used != 0; }
   void ClearProvider(int slot);

@@ -35,7 +35,7 @@ struct progarm_info_show_s {
   uint8_t scrambled = 0;
   std::string pmtPidText;
   uint32_t favoriteMask = 0;
-  int32_t satellite = -1;     // -1 none
+  int32_t satellite = -1;      // -1 none
   uint16_t provider = 0xFFFF;  // 0xFFFF none
   uint16_t ca[4] = {0, 0, 0, 0};
   std::string name;

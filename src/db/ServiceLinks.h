@@ -7,7 +7,7 @@
 #include "db/DbContext.h"
 
 class ServiceLinks : public virtual DbContext {
-public:
+ public:
   virtual bool IsServiceUsed(int slot) const = 0;
   virtual uint32_t GetServiceFavoriteMask(int slot) const = 0;
   virtual void SetServiceFavoriteMask(int slot, uint32_t mask) = 0;

@@ -18,7 +18,9 @@ std::vector<uint8_t> CasBlock() {
     uint16_t count;
     uint16_t id;
     const char* name;
-  } rows[] = {{0, true, 2, 0x0100, "SECA"}, {1, false, 0, 0x0500, "OFF"}, {2, true, 1, 0x05FF, "VIA"},
+  } rows[] = {{0, true, 2, 0x0100, "SECA"},
+              {1, false, 0, 0x0500, "OFF"},
+              {2, true, 1, 0x05FF, "VIA"},
               {3, true, 9, 0x0500, "VIA2"}};
   for (const auto& r : rows) {
     uint8_t* p = CasBytes(block, r.slot);
@@ -36,7 +38,8 @@ TEST(CasystemTable, FindByIdentifierMatchesTheVendorByteOfTheLowestUsedSlot) {
     int identifier;
     int slot;
   } cases[] = {{0x0500, 2}, {0x05AB, 2}, {0x0100, 0}, {0x01FF, 0}, {0x0600, -1}, {0x0000, -1}};
-  for (const auto& c : cases) EXPECT_EQ(t.FindCasByIdentifier(c.identifier), c.slot) << std::hex << c.identifier;
+  for (const auto& c : cases)
+    EXPECT_EQ(t.FindCasByIdentifier(c.identifier), c.slot) << std::hex << c.identifier;
 }
 
 TEST(CasystemTable, UseCountKeepsTheUsedBit) {

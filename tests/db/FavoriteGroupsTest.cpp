@@ -16,7 +16,8 @@ void ExpectMasksMatchLists(const TestTables& t, int services) {
   for (int g = 0; g < dblayout::kFavoriteGroupCount; ++g)
     for (int s = 0; s < services; ++s) {
       bool listed = false;
-      for (int i = 0; i < t.GetFavoriteGroupCount(g); ++i) listed = listed || t.GetFavoriteGroupEntry(g, i) == s;
+      for (int i = 0; i < t.GetFavoriteGroupCount(g); ++i)
+        listed = listed || t.GetFavoriteGroupEntry(g, i) == s;
       ASSERT_EQ(listed, (t.GetServiceFavoriteMask(s) >> g & 1u) != 0) << "group " << g << " service " << s;
     }
 }
@@ -41,7 +42,8 @@ TEST(FavoriteGroupOfBit, SingleBitsOnly) {
     uint32_t mask;
     int group;
   } cases[] = {{1, 0}, {2, 1}, {0x80000000u, 31}, {0, -1}, {3, -1}, {0x80000001u, -1}};
-  for (const auto& c : cases) EXPECT_EQ(M_favorite::FavoriteGroupOfBit(c.mask), c.group) << std::hex << c.mask;
+  for (const auto& c : cases)
+    EXPECT_EQ(M_favorite::FavoriteGroupOfBit(c.mask), c.group) << std::hex << c.mask;
 }
 
 TEST_F(FavoriteGroups, ToggleAddsAndRemovesKeepingListAndMaskInStep) {
@@ -61,8 +63,8 @@ TEST_F(FavoriteGroups, ToggleAddsAndRemovesKeepingListAndMaskInStep) {
   EXPECT_EQ(bytes::GetU16(g31 + 22), 0xFFFF);
   ExpectMasksMatchLists(t, kCapacity + 1);
 
-  EXPECT_FALSE(t.ToggleServiceFavorite(5, 3));     // not a single bit
-  EXPECT_FALSE(t.ToggleServiceFavorite(900, 1));   // free service
+  EXPECT_FALSE(t.ToggleServiceFavorite(5, 3));    // not a single bit
+  EXPECT_FALSE(t.ToggleServiceFavorite(900, 1));  // free service
   EXPECT_FALSE(t.ToggleServiceFavorite(-1, 1));
   EXPECT_TRUE(notices.empty());
 }
@@ -165,11 +167,10 @@ TEST_F(FavoriteGroups, MovesReorderOneGroupsList) {
     bool moved;
     std::vector<int> list;
   } steps[] = {
-      {true, 10, 13, true, {11, 12, 13, 10}},   // the first after the last
-      {false, 10, 11, true, {10, 11, 12, 13}},  // back to the front
+      {true, 10, 13, true, {11, 12, 13, 10}},    // the first after the last
+      {false, 10, 11, true, {10, 11, 12, 13}},   // back to the front
       {false, 12, 13, false, {10, 11, 12, 13}},  // already in place
-      {true, 10, 10, false, {10, 11, 12, 13}},
-      {true, 10, 99, false, {10, 11, 12, 13}},  // anchor not listed
+      {true, 10, 10, false, {10, 11, 12, 13}},  {true, 10, 99, false, {10, 11, 12, 13}},  // anchor not listed
       {false, 13, 11, true, {10, 13, 11, 12}},
   };
   for (const auto& s : steps) {

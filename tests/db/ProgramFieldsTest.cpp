@@ -30,17 +30,25 @@ const std::vector<SetterCase>& Cases() {
   static const std::vector<SetterCase> cases = {
       {"type", [](TestTables& t) { return t.SetServiceType(kSlot, 1); }, {{4, 1, 1, 2, 1}}},
       {"delivery", [](TestTables& t) { return t.SetServiceDelivery(kSlot, 2); }, {{6, 2, 0, 4, 2}}},
-      {"transponder", [](TestTables& t) { return t.SetServiceTransponder(kSlot, 0xABC); }, {{6, 2, 4, 12, 0xABC}}},
-      {"no transponder", [](TestTables& t) { return t.SetServiceTransponder(kSlot, -1); }, {{6, 2, 4, 12, 0xFFF}}},
+      {"transponder",
+       [](TestTables& t) { return t.SetServiceTransponder(kSlot, 0xABC); },
+       {{6, 2, 4, 12, 0xABC}}},
+      {"no transponder",
+       [](TestTables& t) { return t.SetServiceTransponder(kSlot, -1); },
+       {{6, 2, 4, 12, 0xFFF}}},
       {"satellite", [](TestTables& t) { return t.SetServiceSatellite(kSlot, 17); }, {{21, 1, 0, 8, 17}}},
       {"no satellite", [](TestTables& t) { return t.SetServiceSatellite(kSlot, -1); }, {{21, 1, 0, 8, 0xFF}}},
       {"provider", [](TestTables& t) { return t.SetServiceProvider(kSlot, 0x155); }, {{22, 2, 0, 9, 0x155}}},
       {"no provider", [](TestTables& t) { return t.SetServiceProvider(kSlot, -1); }, {{22, 2, 0, 9, 0x1FF}}},
       {"service ID", [](TestTables& t) { return t.SetServiceId(kSlot, "65535"); }, {{10, 2, 0, 16, 65535}}},
       {"PCR PID", [](TestTables& t) { return t.SetServicePcrPid(kSlot, "8191"); }, {{12, 2, 0, 13, 8191}}},
-      {"video PID", [](TestTables& t) { return t.SetServiceVideoPid(kSlot, "8191"); }, {{14, 2, 0, 13, 8191}}},
+      {"video PID",
+       [](TestTables& t) { return t.SetServiceVideoPid(kSlot, "8191"); },
+       {{14, 2, 0, 13, 8191}}},
       {"audio PID", [](TestTables& t) { return t.SetServiceAudioPid(kSlot, "256"); }, {{16, 4, 6, 13, 256}}},
-      {"audio PID max", [](TestTables& t) { return t.SetServiceAudioPid(kSlot, "8191"); }, {{16, 4, 6, 13, 8191}}},
+      {"audio PID max",
+       [](TestTables& t) { return t.SetServiceAudioPid(kSlot, "8191"); },
+       {{16, 4, 6, 13, 8191}}},
       {"PMT PID", [](TestTables& t) { return t.SetServicePmtPid(kSlot, "4660"); }, {{18, 2, 3, 13, 4660}}},
       {"PMT PID zero", [](TestTables& t) { return t.SetServicePmtPid(kSlot, "0"); }, {{18, 2, 3, 13, 0}}},
       {"locked", [](TestTables& t) { return t.SetServiceLocked(kSlot, true); }, {{4, 1, 6, 1, 1}}},
@@ -49,7 +57,9 @@ const std::vector<SetterCase>& Cases() {
       {"scrambled", [](TestTables& t) { return t.SetServiceScrambled(kSlot, true); }, {{16, 1, 5, 1, 1}}},
       {"free to air", [](TestTables& t) { return t.SetServiceScrambled(kSlot, false); }, {{16, 1, 5, 1, 0}}},
       {"HD", [](TestTables& t) { return t.SetServiceHd(kSlot, true); }, {{4, 1, 3, 1, 1}, {4, 1, 5, 1, 1}}},
-      {"not HD", [](TestTables& t) { return t.SetServiceHd(kSlot, false); }, {{4, 1, 3, 1, 0}, {4, 1, 5, 1, 0}}},
+      {"not HD",
+       [](TestTables& t) { return t.SetServiceHd(kSlot, false); },
+       {{4, 1, 3, 1, 0}, {4, 1, 5, 1, 0}}},
       {"favorite mask",
        [](TestTables& t) {
          t.SetServiceFavoriteMask(kSlot, 0x80000001u);
@@ -67,7 +77,8 @@ const std::vector<SetterCase>& Cases() {
 // Bits a case may change, as a mask over the 68 record bytes.
 std::vector<uint8_t> AllowedBits(const SetterCase& c) {
   std::vector<uint8_t> mask(dblayout::kServiceRecordSize, 0);
-  for (const Field& f : c.fields) bytes::SetBits(mask.data() + f.offset, f.size, f.first, f.width, 0xFFFFFFFFu);
+  for (const Field& f : c.fields)
+    bytes::SetBits(mask.data() + f.offset, f.size, f.first, f.width, 0xFFFFFFFFu);
   return mask;
 }
 

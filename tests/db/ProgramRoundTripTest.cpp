@@ -19,9 +19,9 @@ struct Region {
 const Region kRegions[] = {
     {"program header", dblayout::kProgramHeaderOffset, dblayout::kProgramHeaderSize},
     {"favorites", dblayout::kFavoriteOffset, dblayout::kFavoriteAreaSize},
-    {"CA systems", dblayout::kCasOffset, dblayout::kCasRecordSize * dblayout::kCasCount},
-    {"providers", dblayout::kProviderOffset, dblayout::kProviderRecordSize * dblayout::kProviderCount},
-    {"services", dblayout::kServiceOffset, dblayout::kServiceRecordSize * dblayout::kServiceCount},
+    {"CA systems", dblayout::kCasOffset, dblayout::kCasRecordSize* dblayout::kCasCount},
+    {"providers", dblayout::kProviderOffset, dblayout::kProviderRecordSize* dblayout::kProviderCount},
+    {"services", dblayout::kServiceOffset, dblayout::kServiceRecordSize* dblayout::kServiceCount},
 };
 
 void ExpectRegionsEqual(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
@@ -82,10 +82,11 @@ TEST(ProgramRoundTrip, ClearedTablesEncodeTheResetValues) {
 
   // previous, next, type 2, transponder 0xFFF, PIDs 0x1FFF, satellite 0xFF, provider 0x1FF,
   // the 2-bit value of byte 23 = 1; everything else 0.
-  uint8_t service[68] = {0xFF, 0xFF, 0xFF, 0xFF, 0x04, 0, 0xF0, 0xFF, 0, 0, 0, 0, 0xFF, 0x1F, 0xFF, 0x1F,
-                         0xC0, 0xFF, 0xFF, 0xFF, 0, 0xFF, 0xFF, 0x03};
+  uint8_t service[68] = {0xFF, 0xFF, 0xFF, 0xFF, 0x04, 0,    0xF0, 0xFF, 0, 0,    0,    0,
+                         0xFF, 0x1F, 0xFF, 0x1F, 0xC0, 0xFF, 0xFF, 0xFF, 0, 0xFF, 0xFF, 0x03};
   for (int slot : {0, 5999})
-    EXPECT_EQ(0, std::memcmp(out.data() + dblayout::kServiceOffset + 68 * static_cast<size_t>(slot), service, 68))
+    EXPECT_EQ(
+        0, std::memcmp(out.data() + dblayout::kServiceOffset + 68 * static_cast<size_t>(slot), service, 68))
         << slot;
 
   const uint8_t provider[20] = {0xFE, 0xFF};  // used 0, 15-bit value 0x7FFF, count 0, no name

@@ -47,7 +47,8 @@ inline uint8_t* CasBytes(std::vector<uint8_t>& block, int slot) {
   return block.data() + dblayout::kCasOffset + dblayout::kCasRecordSize * static_cast<size_t>(slot);
 }
 inline uint8_t* FavoriteBytes(std::vector<uint8_t>& block, int group) {
-  return block.data() + dblayout::kFavoriteOffset + dblayout::kFavoriteRecordSize * static_cast<size_t>(group);
+  return block.data() + dblayout::kFavoriteOffset +
+         dblayout::kFavoriteRecordSize * static_cast<size_t>(group);
 }
 
 // Used bits: a service's bit 0 of byte 4, a provider's or CA system's bit 0 of byte 0.
