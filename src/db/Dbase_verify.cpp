@@ -156,7 +156,7 @@ std::vector<DbFinding> m_DataBase::CheckDatabaseConsistency() const {
   // Service-linked entries of the system settings.
   for (int n = 0; n < 8; ++n) {
     const int s = GetServiceLinkedService(n);
-    if (s >= 0 && !IsServiceUsed(s))
+    if (s >= 0 && s != 0xFFFF && !IsServiceUsed(s))
       Add(out, E, "system settings entry " + Str(n) + " refers to the free service " + Str(s));
   }
   return out;
