@@ -10,7 +10,7 @@ struct SatelliteSeed {
 
 // Orbital positions of well-known satellites (tenths of a degree east).
 constexpr SatelliteSeed kSatellites[] = {
-    {"Astra 1KR/1L/1M/1N", 192}, {"Hotbird 13B/13C/13E", 130}, {"Astra 2E/2F/2G", 282},
+    {"Astra 1KR/1L/1M/1N", 192}, {"Hot Bird 13B/13C", 130}, {"Astra 2E/2F/2G", 282},
     {"Astra 3B/3C", 235},        {"Eutelsat 7 West A", 3530},   {"Hispasat 30W-5/6", 3300},
     {"Eutelsat 16A", 160},       {"Turksat 3A/4A", 420},        {"Eutelsat 9B", 90},
     {"Badr 4/5/6/7", 260},       {"Astra 4A", 48},              {"Thor 5/6/7", 3592},
