@@ -53,6 +53,8 @@ public:
 
   int PageCode() const { return m_PageCode; }
   bool HdView() const { return m_HdView; }
+  // The Service page's HD channel switch turns the HD view on and off.
+  void SetHdView(bool on) { m_HdView = on; }
   int ServiceType() const { return m_ServiceType; }
   int DeliveryKind() const { return m_Delivery; }
   int SortMode() const { return m_SortMode; }
