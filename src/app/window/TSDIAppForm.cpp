@@ -1,5 +1,7 @@
 #include "app/window/TSDIAppForm.h"
 
+#include "app/FileCommands.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -43,7 +45,7 @@ TSDIAppForm::TSDIAppForm(const std::string& programFolder, QWidget* parent)
     : QMainWindow(parent),
       m_Db(new m_DataBase),
       m_Settings(new SettingsFile(SettingsFilePath(programFolder))),
-      m_Controller(new DocumentController) {
+      m_Controller(new FileCommands) {
   setObjectName("SDIAppForm");
   BuildMenus();
   BuildToolBar();
@@ -70,7 +72,7 @@ TSDIAppForm::~TSDIAppForm() = default;
 m_DataBase& TSDIAppForm::Database() { return *m_Db; }
 
 void TSDIAppForm::SetDocumentController(std::unique_ptr<DocumentController> controller) {
-  m_Controller = controller ? std::move(controller) : std::make_unique<DocumentController>();
+  m_Controller = controller ? std::move(controller) : std::make_unique<FileCommands>();
 }
 
 void TSDIAppForm::SetDialogs(std::unique_ptr<UserDialogs> dialogs) {
