@@ -25,17 +25,21 @@ int m_DataBase::AddService(int row, bool hdPage) {
   for (int s = 0; s < dblayout::kServiceCount && slot < 0; ++s)
     if (!IsServiceUsed(s)) slot = s;
   if (slot < 0) return -1;
+  // The row's service is taken before the new slot becomes used: a view built before a deletion
+  // may still show the freed slot that is about to be reused, and a service cannot be its own
+  // neighbour.
+  const int anchor = GetServiceViewEntry(row);
+  const bool rowHoldsService = anchor != slot && IsServiceUsed(anchor);
   ResetService(slot);
   MarkServiceUsed(slot);
   // Marks stay on deleted slots; a new service must not inherit one.
   m_serviceMarks[slot] = 0;
 
-  const int anchor = GetServiceViewEntry(row);
   const int first = FirstService();
   if (first < 0) {
     SetFirstService(slot);
     SetLastService(slot);
-  } else if (!IsServiceUsed(anchor)) {
+  } else if (!rowHoldsService) {
     const int last = LastService();
     if (last >= 0)
       LinkServiceAfter(slot, last);

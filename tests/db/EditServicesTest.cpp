@@ -6,7 +6,7 @@ using namespace edittest;
 
 namespace {
 
-std::unique_ptr<m_DataBase> DbWithServices(int n, std::vector<int>* slots) {
+std::unique_ptr<m_DataBase> DbWithServices(int n, std::vector<int>* slots) {  // view built
   auto db = NewDb();
   for (int i = 0; i < n; ++i) slots->push_back(AppendService(*db, {"S" + std::to_string(i)}));
   db->BuildServiceView();
@@ -29,6 +29,16 @@ TEST(EditAddService, LinksBeforeTheRowServiceOrAppends) {
   const int atTop = db->AddService(1, false);
   const int middle = db->AddService(3, false);  // before the service at row 3 (appended)
   EXPECT_EQ(Order(*db), (std::vector<int>{atTop, first, middle, appended}));
+  EXPECT_EQ(Errors(*db), std::vector<std::string>());
+}
+
+TEST(EditAddService, StaleViewRowOfTheReusedSlotDoesNotLinkItToItself) {
+  std::vector<int> s;
+  auto db = DbWithServices(3, &s);
+  db->DeleteService(s[0]);  // the view still shows s[0] at row 1
+  const int added = db->AddService(1, false);
+  EXPECT_EQ(added, s[0]);
+  EXPECT_EQ(Order(*db), (std::vector<int>{s[1], s[2], added}));
   EXPECT_EQ(Errors(*db), std::vector<std::string>());
 }
 
