@@ -5,12 +5,14 @@
 
 #include "app/SettingsLocation.h"
 #include "app/window/TSDIAppForm.h"
+#include "ui/PageFrame.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   ConfigureApplication();
 
   TSDIAppForm form(ProgramFolder());
+  InstallPages(form);
   form.show();
 
   // `torvane FILE.dld` opens that file once the window is up.
