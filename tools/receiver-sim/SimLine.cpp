@@ -68,20 +68,24 @@ bool SimLine::Write(const uint8_t* bytes, size_t n) {
   return true;
 }
 
-bool SimLine::WriteAfterDrain(const uint8_t* bytes, size_t n) {
+void SimLine::WaitDrained() {
   using namespace std::chrono_literals;
   if (slaveFd_ < 0) {
     std::this_thread::sleep_for(50ms);
-  } else {
-    std::this_thread::sleep_for(2ms);
-    for (int i = 0; i < 20000; ++i) {
-      int queued = 0;
-      if (ioctl(slaveFd_, FIONREAD, &queued) != 0 || queued == 0) break;
-      std::this_thread::sleep_for(1ms);
-    }
-    // The editor polls with a pause between; give it a moment to finish with the last one.
-    std::this_thread::sleep_for(3ms);
+    return;
   }
+  std::this_thread::sleep_for(2ms);
+  for (int i = 0; i < 20000; ++i) {
+    int queued = 0;
+    if (ioctl(slaveFd_, FIONREAD, &queued) != 0 || queued == 0) break;
+    std::this_thread::sleep_for(1ms);
+  }
+  // The editor polls with a pause between; give it a moment to finish with the last one.
+  std::this_thread::sleep_for(3ms);
+}
+
+bool SimLine::WriteAfterDrain(const uint8_t* bytes, size_t n) {
+  WaitDrained();
   return Write(bytes, n);
 }
 

@@ -20,6 +20,8 @@ public:
   // editor has taken everything sent before (pseudo-terminal) or a fixed gap (device),
   // because the editor drops messages that pile up.
   bool WriteAfterDrain(const uint8_t* bytes, size_t n);
+  // Waits until the editor has read everything sent (a closing pseudo-terminal drops it).
+  void WaitDrained();
 
 private:
   int fd_ = -1;

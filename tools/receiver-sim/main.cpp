@@ -220,5 +220,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::fflush(stdout);
-  return Loader(line, options).Run();
+  const int rc = Loader(line, options).Run();
+  line.WaitDrained();
+  return rc;
 }

@@ -53,7 +53,15 @@ bool SerialPortChannel::Configure() {
   t.c_cc[VTIME] = 0;
   if (::cfsetispeed(&t, B115200) != 0 || ::cfsetospeed(&t, B115200) != 0) return false;
   // TCSANOW: bytes the loader sent before the port opened stay queued.
-  if (::tcsetattr(fd_, TCSANOW, &t) != 0) return false;
+  if (::tcsetattr(fd_, TCSANOW, &t) != 0) {
+    // A pseudo-terminal has no parity and drops PARENB, which glibc reports as EINVAL.
+    // Such a line is usable when everything else took effect.
+    termios got{};
+    if (errno != EINVAL || ::tcgetattr(fd_, &got) != 0) return false;
+    if ((got.c_cflag & CSIZE) != CS8 || ::cfgetospeed(&got) != B115200 || (got.c_lflag & (ICANON | ECHO)) ||
+        (got.c_iflag & (ICRNL | IXON)) || (got.c_oflag & OPOST))
+      return false;
+  }
   return !PurgeComPort();
 }
 
@@ -92,6 +100,9 @@ bool SerialPortChannel::AbortPendingOutput() { return false; }
 
 void SerialPortChannel::CloseDevice() {
   if (fd_ < 0) return;
+  // Exclusivity belongs to the tty, not to this descriptor: give it up, or the next open
+  // of the same port fails while the other end still holds the line.
+  ::ioctl(fd_, TIOCNXCL);
   ::close(fd_);
   fd_ = -1;
 }

@@ -1,0 +1,196 @@
+// Whole sessions over a pseudo-terminal against torvane-receiver-sim, through the serial
+// channel the editor uses.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "LinkTestKit.h"
+#include "TestSupport.h"
+#include "link/TransferSession.h"
+#include "link/serial/OpenComPort.h"
+#include "link/serial/SerialPortChannel.h"
+
+using namespace rlink;
+using linktest::Bytes;
+using linktest::RecordingObserver;
+using linktest::Simulator;
+
+namespace {
+
+struct EditorRun {
+  RecordingObserver obs;
+  SerialPortChannel channel;
+  LinkPacer pacer;
+  int pumpsAfterClose = 0;
+
+  // Closes the channel (as Cancel does) once the status field has shown `text`.
+  void CancelAfter(const std::string& text) {
+    pacer.pump = [this, text] {
+      if (!channel.IsPortOpen()) ++pumpsAfterClose;
+      if (obs.Saw(text)) channel.CloseComPort();
+    };
+  }
+  bool Download(const Simulator& sim, const std::string& path, uint8_t kind) {
+    return DownloadToReceiver(Session(sim), path, kind);
+  }
+  bool Upload(const Simulator& sim, const std::string& path, uint8_t kind) {
+    return UploadFromReceiver(Session(sim), path, kind);
+  }
+
+private:
+  LinkSession& Session(const Simulator& sim) {
+    device_ = sim.Device();
+    session_.reset(new LinkSession{channel, pacer, obs, [this] { return OpenComPort(channel, device_, "COM1", obs); }});
+    session_->finalHoldMs = 0;
+    return *session_;
+  }
+  std::string device_;
+  std::unique_ptr<LinkSession> session_;
+};
+
+std::vector<std::string> SimArgs(std::vector<std::string> extra) {
+  extra.insert(extra.end(), {"--timeout-ms", "8000"});
+  return extra;
+}
+
+bool Exists(const std::string& p) { return std::filesystem::exists(p); }
+
+}  // namespace
+
+TEST(EndToEnd, DownloadArrivesByteForByte) {
+  struct Case { uint8_t kind; std::vector<uint32_t> sizes; std::vector<std::string> faults; };
+  const Case cases[] = {
+      {4, {1100, 5, 300, 2032}, {}},
+      {17, {200}, {}},
+      {4, {100}, {"--nak-header", "--nak-packet", "2", "--fail-erase", "2", "--fail-program", "4"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "kind " << int(c.kind) << " faults " << c.faults.size());
+    const std::string dir = testsupport::TempDir();
+    const Bytes file = linktest::MakeContainer(c.kind, c.sizes);
+    testsupport::WriteFile(dir + "/send.dld", file);
+    auto args = c.faults;
+    args.insert(args.end(), {"--save", dir + "/received.dld"});
+    Simulator sim(SimArgs(args));
+    EditorRun run;
+    EXPECT_TRUE(run.Download(sim, dir + "/send.dld", c.kind));
+    ASSERT_FALSE(run.obs.statuses.empty());
+    EXPECT_EQ(run.obs.statuses.back(), "Update Success!");
+    EXPECT_EQ(sim.Wait(), 0);
+    EXPECT_EQ(testsupport::ReadFile(dir + "/received.dld"), file);
+  }
+}
+
+TEST(EndToEnd, UploadReplacesTargetOnlyWhenComplete) {
+  struct Case { uint8_t kind; std::vector<uint32_t> sizes; std::vector<std::string> faults; };
+  const Case cases[] = {
+      {17, {50, 900}, {}},
+      {4, {1100, 3000}, {"--corrupt-packet", "2", "--corrupt-descriptor", "3"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "kind " << int(c.kind));
+    const std::string dir = testsupport::TempDir();
+    const Bytes served = linktest::MakeContainer(c.kind, c.sizes, 9);
+    testsupport::WriteFile(dir + "/served.dld", served);
+    testsupport::WriteFile(dir + "/target.dld", {'o', 'l', 'd'});
+    auto args = c.faults;
+    args.insert(args.end(), {"--serve", dir + "/served.dld"});
+    Simulator sim(SimArgs(args));
+    EditorRun run;
+    EXPECT_TRUE(run.Upload(sim, dir + "/target.dld", c.kind));
+    EXPECT_EQ(run.obs.statuses.back(), "Update Success!");
+    EXPECT_EQ(sim.Wait(), 0);
+    const uint8_t defaultFlag = c.kind == 4 ? 1 : 0;
+    EXPECT_EQ(testsupport::ReadFile(dir + "/target.dld"), linktest::ExpectedUpload(served, defaultFlag, c.kind));
+    EXPECT_FALSE(Exists(UploadTempPath(dir + "/target.dld")));
+  }
+}
+
+TEST(EndToEnd, FailedOrCancelledUploadLeavesTargetAlone) {
+  struct Case { const char* what; std::vector<std::string> faults; const char* cancelAfter; const char* last; };
+  const Case cases[] = {
+      {"cancel mid-transfer", {"--stall-after-packets", "2"}, "Transfering Data:  75%", "Update failed!"},
+      {"header CRC wrong", {"--bad-header-crc"}, nullptr, "Verify failed!"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string dir = testsupport::TempDir();
+    testsupport::WriteFile(dir + "/served.dld", linktest::MakeContainer(4, {100}));
+    testsupport::WriteFile(dir + "/target.dld", {'o', 'l', 'd'});
+    auto args = c.faults;
+    args.insert(args.end(), {"--serve", dir + "/served.dld"});
+    Simulator sim(SimArgs(args));
+    EditorRun run;
+    if (c.cancelAfter) run.CancelAfter(c.cancelAfter);
+    EXPECT_FALSE(run.Upload(sim, dir + "/target.dld", 4));
+    EXPECT_EQ(run.obs.statuses.back(), c.last);
+    EXPECT_EQ(testsupport::ReadFile(dir + "/target.dld"), (Bytes{'o', 'l', 'd'}));
+    EXPECT_FALSE(Exists(UploadTempPath(dir + "/target.dld")));
+    EXPECT_LE(run.pumpsAfterClose, 25);  // every wait ends at its next poll
+  }
+}
+
+TEST(EndToEnd, WrongFirstFrameAndCancelledConnect) {
+  const std::string dir = testsupport::TempDir();
+  testsupport::WriteFile(dir + "/send.dld", linktest::MakeContainer(4, {100}));
+  {
+    Simulator sim(SimArgs({"--wrong-first-frame"}));
+    EditorRun run;
+    EXPECT_FALSE(run.Download(sim, dir + "/send.dld", 4));
+    EXPECT_EQ(run.obs.statuses, (std::vector<std::string>{"Connectting...", "Connect failed!", "Update failed!"}));
+  }
+  {
+    Simulator sim(SimArgs({"--silent"}));
+    EditorRun run;
+    run.CancelAfter("Connectting...");
+    EXPECT_FALSE(run.Download(sim, dir + "/send.dld", 4));
+    EXPECT_EQ(run.obs.statuses, (std::vector<std::string>{"Connectting...", "Update failed!"}));
+    EXPECT_LE(run.pumpsAfterClose, 2);
+  }
+}
+
+TEST(SerialPort, OpenFailuresLeaveNothingOpen) {
+  SerialPortChannel ch;
+  RecordingObserver obs;
+  struct PortObserver : RecordingObserver {
+    std::string error;
+    int states = 0, configured = 0;
+    void OnPortError(const std::string& m) override { error = m; }
+    void OnPortState(bool ok) override { ++states; configured += ok; }
+  } port;
+  EXPECT_FALSE(OpenComPort(ch, "/nonexistent/ttyX", "COM3", port));
+  EXPECT_EQ(port.error, "Error: Unable to open /nonexistent/ttyX !");
+  // Not a serial line: the line settings are refused and the device is closed again.
+  EXPECT_EQ(ch.Open("/dev/null"), SerialPortChannel::OpenResult::ConfigFailed);
+  EXPECT_FALSE(ch.IsPortOpen());
+  EXPECT_FALSE(ch.IsDeviceOpen());
+
+  Simulator sim(SimArgs({"--silent"}));
+  EXPECT_TRUE(OpenComPort(ch, sim.Device(), "COM1", port));
+  EXPECT_TRUE(OpenComPort(ch, sim.Device(), "COM1", port));  // reopening closes first
+  EXPECT_EQ(port.configured, 2);
+  SerialPortChannel other;
+  EXPECT_EQ(other.Open(sim.Device()), SerialPortChannel::OpenResult::OpenFailed);  // exclusive
+  ch.CloseComPort();
+  EXPECT_FALSE(ch.IsDeviceOpen());
+  EXPECT_EQ(other.Open(sim.Device()), SerialPortChannel::OpenResult::Configured);
+}
+
+TEST(Cli, DownloadExitCodes) {
+  if (!Exists(TORVANE_CLI)) GTEST_SKIP() << "torvane-cli not built";
+  const std::string dir = testsupport::TempDir();
+  testsupport::WriteFile(dir + "/send.dld", linktest::MakeContainer(4, {100}));
+  struct Case { std::vector<std::string> faults; int exit; };
+  for (const Case& c : {Case{{}, 0}, Case{{"--wrong-first-frame"}, 1}}) {
+    Simulator sim(SimArgs(c.faults));
+    const std::string cmd = std::string(TORVANE_CLI) + " download --port " + sim.Device() + " " + dir + "/send.dld >" +
+                            dir + "/out.txt 2>&1";
+    const int status = std::system(cmd.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), c.exit);
+  }
+  const std::string up = std::string(TORVANE_CLI) + " upload --port x --kind both " + dir + "/x.dld 2>/dev/null";
+  EXPECT_EQ(WEXITSTATUS(std::system(up.c_str())), 2);
+}
