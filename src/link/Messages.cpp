@@ -3,14 +3,14 @@
 #include <cstring>
 
 #include "files/Bytes.h"
-#include "link/LinkCrc.h"
+#include "files/Crc32.h"
 #include "link/StatusCodes.h"
 
 namespace rlink {
 
 namespace {
-void RefreshHeaderCrc(uint8_t* h) { bytes::PutU32(h + 75, LinkCrc32(h + 3, 72)); }
-void RefreshDescriptorCrc(uint8_t* d) { bytes::PutU32(d + 22, LinkCrc32(d + 2, 20)); }
+void RefreshHeaderCrc(uint8_t* h) { bytes::PutU32(h + 75, Crc32(h + 3, 72)); }
+void RefreshDescriptorCrc(uint8_t* d) { bytes::PutU32(d + 22, Crc32(d + 2, 20)); }
 }  // namespace
 
 uint8_t PacketChecksum(const Packet& packet) {
@@ -79,12 +79,12 @@ Packet BuildRegionRequest(ReceiverModel model, int kind) {
     bytes::PutU32(e + 1, r.address);
     bytes::PutU24(e + 5, r.size);
   }
-  bytes::PutU32(e, LinkCrc32(p.data(), static_cast<size_t>(e - p.data())));
+  bytes::PutU32(e, Crc32(p.data(), static_cast<size_t>(e - p.data())));
   return p;
 }
 
 bool CheckAndPatchUploadHeader(uint8_t* h, uint8_t defaultFlag, uint8_t kind) {
-  if (LinkCrc32(h + 3, 72) != bytes::GetU32(h + 75)) return false;
+  if (Crc32(h + 3, 72) != bytes::GetU32(h + 75)) return false;
   h[59] = defaultFlag;
   h[60] = kind;
   bytes::PutU24(h + 61, 0);
@@ -92,7 +92,7 @@ bool CheckAndPatchUploadHeader(uint8_t* h, uint8_t defaultFlag, uint8_t kind) {
   return true;
 }
 
-bool IsValidDescriptor(const uint8_t* d) { return LinkCrc32(d + 2, 20) == bytes::GetU32(d + 22); }
+bool IsValidDescriptor(const uint8_t* d) { return Crc32(d + 2, 20) == bytes::GetU32(d + 22); }
 
 uint32_t PatchUploadDescriptor(uint8_t* d) {
   const uint32_t s = bytes::GetU24(d + 14);
@@ -101,9 +101,5 @@ uint32_t PatchUploadDescriptor(uint8_t* d) {
   return s;
 }
 
-void SetHeaderLength(uint8_t* h, uint32_t length) {
-  bytes::PutU24(h + 61, length);
-  RefreshHeaderCrc(h);
-}
 
 }  // namespace rlink

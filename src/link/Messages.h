@@ -50,7 +50,4 @@ bool IsValidDescriptor(const uint8_t* descriptor26);
 // returns the compressed size S.
 uint32_t PatchUploadDescriptor(uint8_t* descriptor26);
 
-// Sets header bytes 61..63 to the file length and refreshes the header CRC.
-void SetHeaderLength(uint8_t* header79, uint32_t length);
-
 }  // namespace rlink

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <vector>
 
+#include "files/M_dldfile.h"
 #include "link/Messages.h"
 #include "link/StatusCodes.h"
 #include "link/TransferProtocol.h"
@@ -53,21 +54,6 @@ bool StartSession(LinkSession& s, const std::string& path) {
   s.observer.OnTransferRunning();
   Status(s, kConnecting);
   return true;
-}
-
-// Sets header bytes 61..63 of the received file to its length and refreshes the header CRC.
-bool FinishReceivedFile(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "r+b");
-  if (!f) return false;
-  uint8_t h[kHeaderRecordSize];
-  bool ok = std::fread(h, 1, sizeof h, f) == sizeof h && std::fseek(f, 0, SEEK_END) == 0;
-  const long length = ok ? std::ftell(f) : -1;
-  ok = ok && length >= 0;
-  if (ok) {
-    SetHeaderLength(h, static_cast<uint32_t>(length));
-    ok = std::fseek(f, 0, SEEK_SET) == 0 && std::fwrite(h, 1, sizeof h, f) == sizeof h;
-  }
-  return std::fclose(f) == 0 && ok;
 }
 
 bool ReplaceFile(const std::string& from, const std::string& to) {
@@ -153,7 +139,11 @@ bool UploadFromReceiver(LinkSession& s, const std::string& path, uint8_t kind) {
     ok = protocol.SendRegionRequest(kind) && protocol.ReceivePartitions(out, kind, Progress(s, ProgressPhase::Transfer));
     Status(s, ok ? kTransferSuccess : kTransferFailed);
     ok = (std::fclose(out) == 0) && ok;
-    ok = ok && FinishReceivedFile(temp) && ReplaceFile(temp, path);
+    if (ok) {
+      // Total length into header bytes 61..63 and a fresh header CRC.
+      m_DLDFile received;
+      ok = received.ReadDldHeader(temp) && received.FinishDldHeader(temp) && ReplaceFile(temp, path);
+    }
   }
   if (!ok) RemoveFile(temp);
   s.observer.OnStatus(StatusText(ok ? kUpdateSuccess : kUpdateFailed));

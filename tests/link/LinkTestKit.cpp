@@ -10,7 +10,7 @@
 #include <stdexcept>
 
 #include "files/Bytes.h"
-#include "link/LinkCrc.h"
+#include "files/Crc32.h"
 
 extern char** environ;
 
@@ -23,12 +23,12 @@ Bytes MakeContainer(uint8_t kind, const std::vector<uint32_t>& sizes, uint8_t se
   for (int i = 3; i < 59; ++i) f[i] = static_cast<uint8_t>(i * 7 + seed);
   for (int i = 64; i < 75; ++i) f[i] = static_cast<uint8_t>(i * 3 + seed);
   f[60] = kind;
-  bytes::PutU32(&f[75], rlink::LinkCrc32(&f[3], 72));
+  bytes::PutU32(&f[75], Crc32(&f[3], 72));
   for (int p = 0; p < kind; ++p) {
     const uint32_t s = sizes[static_cast<size_t>(p) % sizes.size()];
     Bytes data(s);
     for (uint32_t k = 0; k < s; ++k) data[k] = static_cast<uint8_t>((k * 31 + p * 17 + seed) ^ (k >> 8));
-    const uint32_t crc = rlink::LinkCrc32(data.data(), data.size());
+    const uint32_t crc = Crc32(data.data(), data.size());
     uint8_t d[26];
     std::fill(d, d + 26, 0xFF);
     d[0] = 0x22;
@@ -39,7 +39,7 @@ Bytes MakeContainer(uint8_t kind, const std::vector<uint32_t>& sizes, uint8_t se
     bytes::PutU24(d + 14, s);
     bytes::PutU32(d + 17, crc);
     d[21] = 0;
-    bytes::PutU32(d + 22, rlink::LinkCrc32(d + 2, 20));
+    bytes::PutU32(d + 22, Crc32(d + 2, 20));
     f.insert(f.end(), d, d + 26);
     const size_t at = f.size();
     f.resize(at + 4 + s + 4);
@@ -56,13 +56,13 @@ Bytes ExpectedUpload(const Bytes& served, uint8_t defaultFlag, uint8_t kind) {
   f[59] = defaultFlag;
   f[60] = kind;
   bytes::PutU24(&f[61], static_cast<uint32_t>(f.size()));
-  bytes::PutU32(&f[75], rlink::LinkCrc32(&f[3], 72));
+  bytes::PutU32(&f[75], Crc32(&f[3], 72));
   size_t pos = 79;
   for (int p = 0; p < kind; ++p) {
     uint8_t* d = &f[pos];
     const uint32_t s = bytes::GetU24(d + 14);
     d[21] = static_cast<uint8_t>((s + 8 + 999) / 1000);
-    bytes::PutU32(d + 22, rlink::LinkCrc32(d + 2, 20));
+    bytes::PutU32(d + 22, Crc32(d + 2, 20));
     pos += 26 + 8 + s;
   }
   return f;

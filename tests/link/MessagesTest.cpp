@@ -5,7 +5,7 @@
 
 #include "LinkTestKit.h"
 #include "files/Bytes.h"
-#include "link/LinkCrc.h"
+#include "files/Crc32.h"
 #include "link/Messages.h"
 #include "link/StatusCodes.h"
 #include "link/TransferProtocol.h"
@@ -82,25 +82,25 @@ TEST(RegionRequest, BytesAndCrcForEveryModel) {
     EXPECT_EQ(e[0], 0);
     EXPECT_EQ(bytes::GetU32(e + 1), c.address);
     EXPECT_EQ(bytes::GetU24(e + 5), c.size);
-    EXPECT_EQ(bytes::GetU32(&p[end]), LinkCrc32(p.data(), end));
+    EXPECT_EQ(bytes::GetU32(&p[end]), Crc32(p.data(), end));
     for (size_t k = end + 4; k < p.size(); ++k) ASSERT_EQ(p[k], 0) << k;
   }
   // CRC-32/MPEG-2 check value.
   const char* check = "123456789";
-  EXPECT_EQ(LinkCrc32(reinterpret_cast<const uint8_t*>(check), 9), 0x0376E6E7u);
+  EXPECT_EQ(Crc32(reinterpret_cast<const uint8_t*>(check), 9), 0x0376E6E7u);
 }
 
 TEST(UploadPatching, HeaderAndDescriptor) {
   linktest::Bytes file = linktest::MakeContainer(17, {0x8000 - 8, 992});
   linktest::Bytes header(file.begin(), file.begin() + 79);
   header[61] = 0x12;
-  bytes::PutU32(&header[75], LinkCrc32(&header[3], 72));
+  bytes::PutU32(&header[75], Crc32(&header[3], 72));
   linktest::Bytes patched = header;
   ASSERT_TRUE(CheckAndPatchUploadHeader(patched.data(), 1, 4));
   EXPECT_EQ(patched[59], 1);
   EXPECT_EQ(patched[60], 4);
   EXPECT_EQ(bytes::GetU24(&patched[61]), 0u);
-  EXPECT_EQ(bytes::GetU32(&patched[75]), LinkCrc32(&patched[3], 72));
+  EXPECT_EQ(bytes::GetU32(&patched[75]), Crc32(&patched[3], 72));
   EXPECT_TRUE(std::equal(header.begin(), header.begin() + 59, patched.begin()));
   EXPECT_TRUE(std::equal(header.begin() + 64, header.begin() + 75, patched.begin() + 64));
 
@@ -112,7 +112,7 @@ TEST(UploadPatching, HeaderAndDescriptor) {
   for (const Case c : {Case{0x8000, 33}, Case{999, 2}, Case{992, 1}, Case{0, 1}}) {
     uint8_t d[26] = {0x22, 24};
     bytes::PutU24(d + 14, c.s);
-    bytes::PutU32(d + 22, LinkCrc32(d + 2, 20));
+    bytes::PutU32(d + 22, Crc32(d + 2, 20));
     ASSERT_TRUE(IsValidDescriptor(d));
     EXPECT_EQ(PatchUploadDescriptor(d), c.s);
     EXPECT_EQ(d[21], c.blocks) << c.s;
