@@ -101,5 +101,4 @@ uint32_t PatchUploadDescriptor(uint8_t* d) {
   return s;
 }
 
-
 }  // namespace rlink
