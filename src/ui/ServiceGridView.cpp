@@ -99,8 +99,13 @@ void ServiceGridView::mouseReleaseEvent(QMouseEvent* event) {
   m_handler.GridMouseUp();
 }
 
+// The second press of a double click arrives as the double click itself: it records the cell
+// like any press, then runs the double-click rule.
 void ServiceGridView::mouseDoubleClickEvent(QMouseEvent* event) {
   event->accept();
+  int column, row;
+  CellAt(event->position().toPoint(), &column, &row);
+  m_handler.GridMouseDown(column, row);
   m_handler.GridDblClick();
 }
 
