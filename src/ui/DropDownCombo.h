@@ -5,13 +5,13 @@
 
 class DropDownCombo : public QComboBox {
   Q_OBJECT
-public:
+ public:
   using QComboBox::QComboBox;
   void showPopup() override {
     emit dropDown();
     QComboBox::showPopup();
   }
 
-signals:
+ signals:
   void dropDown();
 };

@@ -13,8 +13,9 @@
 
 // The result grid: row i shows the i-th found service's slot number plus one and its name.
 class FindResultModel : public QAbstractTableModel {
-public:
-  explicit FindResultModel(const ServiceSearch& search, QObject* parent) : QAbstractTableModel(parent), m_search(search) {}
+ public:
+  explicit FindResultModel(const ServiceSearch& search, QObject* parent)
+      : QAbstractTableModel(parent), m_search(search) {}
   void Reset() {
     beginResetModel();
     endResetModel();
@@ -22,7 +23,9 @@ public:
   int rowCount(const QModelIndex& parent = QModelIndex()) const override {
     return parent.isValid() ? 0 : m_search.GridRowCount() - 1;
   }
-  int columnCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : 2; }
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() ? 0 : 2;
+  }
   QVariant data(const QModelIndex& index, int role) const override {
     const auto& rows = m_search.Rows();
     if (role != Qt::DisplayRole || index.row() >= static_cast<int>(rows.size())) return QVariant();
@@ -34,7 +37,7 @@ public:
     return section == 0 ? QStringLiteral("Index") : QStringLiteral("      Service    List");
   }
 
-private:
+ private:
   const ServiceSearch& m_search;
 };
 

@@ -12,20 +12,20 @@ class FindResultModel;
 
 class FormFind : public QDialog {
   Q_OBJECT
-public:
+ public:
   FormFind(m_DataBase& db, QWidget* parent = nullptr);
 
   // Shows the dialog modally; the chosen service slot, or -1.
   int Run();
   int Result() const { return m_search.Result(); }
 
-public slots:
+ public slots:
   void E_ProgNameChange(const QString& text);
   void SB_FindClick();
   void SB_CloseClick();
   void reject() override;
 
-private:
+ private:
   void FormShow();
 
   ServiceSearch m_search;

@@ -11,19 +11,19 @@ class TSDIAppForm;
 
 class FormMove : public QDialog {
   Q_OBJECT
-public:
+ public:
   FormMove(TSDIAppForm& form, QWidget* parent = nullptr);
 
   // Shows the dialog modally for a view of `viewCount` services; the target row, or -1.
   int Run(int viewCount);
   int Result() const { return m_move.Result(); }
 
-public slots:
+ public slots:
   void SB_OKClick();
   void SB_CanClick();
   void reject() override;
 
-private:
+ private:
   TSDIAppForm& m_form;
   ServiceMoveTo m_move;
   QLineEdit* m_E_Move = nullptr;

@@ -13,12 +13,12 @@ bool IsValidNumber(const QString& text, long long min, long long max);
 // type nothing (arrows, delete, shortcuts) pass.
 class DigitsOnlyFilter : public QObject {
   Q_OBJECT
-public:
+ public:
   using QObject::QObject;
   // The one filter of the application, created on first use.
   static DigitsOnlyFilter* Instance();
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -9,7 +9,7 @@ class TSDIAppForm;
 
 class PageFrame : public QObject {
   Q_OBJECT
-public:
+ public:
   explicit PageFrame(TSDIAppForm& form);
 
   ServicePage& Service() { return *m_service; }
@@ -23,16 +23,16 @@ public:
   // Makes tab `tab` active and enters it.
   void GoTo(int tab);
 
-public slots:
+ public slots:
   void RefreshCurrentPage(int pageCode);
   void AfterListKindChange(int serviceType);
   void AfterDeliveryChange(int deliveryKind);
   void OnEditorReset();
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+ private:
   void ClearServiceMarks();
   void SetFavoriteTabText();
 

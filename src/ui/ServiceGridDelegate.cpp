@@ -15,8 +15,8 @@ const QColor kDesktop(58, 110, 165);
 const QColor kFuchsia(255, 0, 255);
 }  // namespace
 
-ServiceGridDelegate::ServiceGridDelegate(m_DataBase& db, ServiceGridModel& model, std::function<bool()> cutPending,
-                                         QObject* parent)
+ServiceGridDelegate::ServiceGridDelegate(m_DataBase& db, ServiceGridModel& model,
+                                         std::function<bool()> cutPending, QObject* parent)
     : QStyledItemDelegate(parent), m_db(db), m_model(model), m_cutPending(std::move(cutPending)) {}
 
 ServiceCellStyle ServiceGridDelegate::StyleOf(int gridRow, bool selected, const QPalette& palette) const {
@@ -32,7 +32,8 @@ ServiceCellStyle ServiceGridDelegate::StyleOf(int gridRow, bool selected, const 
   return style;
 }
 
-void ServiceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void ServiceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
   const int gridRow = index.row() + 1;
   const int column = index.column();
   const ServiceCellStyle style = StyleOf(gridRow, option.state & QStyle::State_Selected, option.palette);
@@ -48,7 +49,8 @@ void ServiceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
   painter->setFont(font);
   painter->setPen(style.text);
   const QString text = m_model.CellText(gridRow, column);
-  if (!text.isEmpty()) painter->drawText(r.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+  if (!text.isEmpty())
+    painter->drawText(r.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
 
   const int s = m_model.ServiceAtRow(gridRow);
   if (s >= 0) {
@@ -57,11 +59,24 @@ void ServiceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
       bool shown = false;
       ServiceIcon icon = ServiceIcon::Lock;
       switch (column) {
-        case ServiceGridModel::ColLock: shown = m_db.IsServiceLocked(s); icon = ServiceIcon::Lock; break;
-        case ServiceGridModel::ColSkip: shown = m_db.IsServiceSkipped(s); icon = ServiceIcon::Skip; break;
-        case ServiceGridModel::ColScrambled: shown = m_db.IsServiceScrambled(s); icon = ServiceIcon::Scrambled; break;
-        case ServiceGridModel::ColHd: shown = m_db.IsServiceHd(s); icon = ServiceIcon::Hd; break;
-        default: break;
+        case ServiceGridModel::ColLock:
+          shown = m_db.IsServiceLocked(s);
+          icon = ServiceIcon::Lock;
+          break;
+        case ServiceGridModel::ColSkip:
+          shown = m_db.IsServiceSkipped(s);
+          icon = ServiceIcon::Skip;
+          break;
+        case ServiceGridModel::ColScrambled:
+          shown = m_db.IsServiceScrambled(s);
+          icon = ServiceIcon::Scrambled;
+          break;
+        case ServiceGridModel::ColHd:
+          shown = m_db.IsServiceHd(s);
+          icon = ServiceIcon::Hd;
+          break;
+        default:
+          break;
       }
       if (shown) painter->drawPixmap(iconAt, ServiceIconPixmap(icon));
     } else if (column >= ServiceGridModel::kFirstFavoriteColumn) {

@@ -16,7 +16,7 @@ struct ServiceCellStyle {
 
 class ServiceGridDelegate : public QStyledItemDelegate {
   Q_OBJECT
-public:
+ public:
   ServiceGridDelegate(m_DataBase& db, ServiceGridModel& model, std::function<bool()> cutPending,
                       QObject* parent = nullptr);
 
@@ -25,7 +25,7 @@ public:
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-private:
+ private:
   m_DataBase& m_db;
   ServiceGridModel& m_model;
   std::function<bool()> m_cutPending;

@@ -1,7 +1,7 @@
 #include "ui/ServiceGridModel.h"
 
-#include <QFont>
 #include <QColor>
+#include <QFont>
 
 #include "db/M_database.h"
 #include "ui/ServiceIcons.h"
@@ -51,11 +51,16 @@ QString ServiceGridModel::CellText(int gridRow, int column) const {
       if (t < 0) return refreshed ? QStringLiteral("NO TP") : QStringLiteral(" NO TP");
       return QString::fromStdString(m_db.GetTransponderLabel(t, m_db.GetViewDelivery()));
     }
-    case ColVideo: return QString::fromStdString(m_db.GetServiceVideoPidText(s));
-    case ColAudio: return QString::fromStdString(m_db.GetServiceAudioPidText(s));
-    case ColPcr: return QString::fromStdString(m_db.GetServicePcrPidText(s));
-    case ColId: return QString::fromStdString(m_db.GetServiceIdText(s));
-    default: return QString();
+    case ColVideo:
+      return QString::fromStdString(m_db.GetServiceVideoPidText(s));
+    case ColAudio:
+      return QString::fromStdString(m_db.GetServiceAudioPidText(s));
+    case ColPcr:
+      return QString::fromStdString(m_db.GetServicePcrPidText(s));
+    case ColId:
+      return QString::fromStdString(m_db.GetServiceIdText(s));
+    default:
+      return QString();
   }
 }
 
@@ -80,9 +85,9 @@ QVariant ServiceGridModel::headerData(int section, Qt::Orientation orientation, 
         if (section == 1) return QStringLiteral("Name");
         return QStringLiteral("Fav%1").arg(section - 1, 2, 10, QLatin1Char('0'));
       }
-      static const char* const kCaptions[kProgramColumns] = {"ProNo", "Name", "Provider", "Transponder", "", "", "",
-                                                              "", "", "", "", "", "", "", "", "", "Video", "Audio",
-                                                              "PCR", "ID"};
+      static const char* const kCaptions[kProgramColumns] = {
+          "ProNo", "Name", "Provider", "Transponder", "",      "",    "",  "", "", "", "", "", "",
+          "",      "",     "",         "Video",       "Audio", "PCR", "ID"};
       return section >= 0 && section < kProgramColumns ? QString::fromLatin1(kCaptions[section]) : QString();
     }
     case Qt::DecorationRole: {
@@ -92,8 +97,10 @@ QVariant ServiceGridModel::headerData(int section, Qt::Orientation orientation, 
       return ServiceIconPixmap(kIcons[section - ColLock]);
     }
     case Qt::ToolTipRole: {
-      static const char* const kHints[] = {"Original Sort", "Alpha Sort", "Provider Sort", "Transponder Sort"};
-      if (m_layout == Program && section >= 0 && section <= ColTransponder) return QString::fromLatin1(kHints[section]);
+      static const char* const kHints[] = {"Original Sort", "Alpha Sort", "Provider Sort",
+                                           "Transponder Sort"};
+      if (m_layout == Program && section >= 0 && section <= ColTransponder)
+        return QString::fromLatin1(kHints[section]);
       return QVariant();
     }
     case Qt::FontRole: {
@@ -102,7 +109,9 @@ QVariant ServiceGridModel::headerData(int section, Qt::Orientation orientation, 
       f.setUnderline(true);
       return f;
     }
-    case Qt::ForegroundRole: return QColor(Qt::darkBlue);  // navy
-    default: return QVariant();
+    case Qt::ForegroundRole:
+      return QColor(Qt::darkBlue);  // navy
+    default:
+      return QVariant();
   }
 }

@@ -9,13 +9,25 @@ class m_DataBase;
 
 class ServiceGridModel : public QAbstractTableModel {
   Q_OBJECT
-public:
+ public:
   enum Layout { Program, Favorite };
   static constexpr int kProgramColumns = 20;
   static constexpr int kFavoriteColumns = 34;
   // Program layout columns.
-  enum Column { ColNumber = 0, ColName = 1, ColProvider = 2, ColTransponder = 3, ColLock = 12, ColSkip = 13,
-                ColScrambled = 14, ColHd = 15, ColVideo = 16, ColAudio = 17, ColPcr = 18, ColId = 19 };
+  enum Column {
+    ColNumber = 0,
+    ColName = 1,
+    ColProvider = 2,
+    ColTransponder = 3,
+    ColLock = 12,
+    ColSkip = 13,
+    ColScrambled = 14,
+    ColHd = 15,
+    ColVideo = 16,
+    ColAudio = 17,
+    ColPcr = 18,
+    ColId = 19
+  };
   static constexpr int kFirstFavoriteColumn = 2;
 
   ServiceGridModel(m_DataBase& db, QObject* parent = nullptr);
@@ -40,7 +52,7 @@ public:
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-private:
+ private:
   m_DataBase& m_db;
   Layout m_layout = Program;
   int m_rows = 1;

@@ -5,7 +5,7 @@
 #include <QTableView>
 
 class ServiceGridHandler {
-public:
+ public:
   virtual ~ServiceGridHandler() = default;
   virtual void GridMouseDown(int column, int row) = 0;
   virtual void GridClick() = 0;
@@ -19,7 +19,7 @@ public:
 
 class ServiceGridView : public QTableView {
   Q_OBJECT
-public:
+ public:
   explicit ServiceGridView(ServiceGridHandler& handler, QWidget* parent = nullptr);
 
   // The grid row (from 1) of the current cell; 1 when there is none.
@@ -33,7 +33,7 @@ public:
   // The cell under a viewport point: column and grid row (-1 outside any cell).
   void CellAt(const QPoint& viewportPos, int* column, int* row) const;
 
-protected:
+ protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -44,7 +44,7 @@ protected:
   void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+ private:
   void StartDrag();
 
   ServiceGridHandler& m_handler;

@@ -64,13 +64,16 @@ void ServicePage::RepaintGrid() { m_grid->viewport()->update(); }
 
 void ServicePage::RefreshServicePage() {
   SyncViewState();
+  SetPasteEnabled(false);  // a refresh ends any pending cut
+  if (!OnHdPage()) m_SB_HdEdit->setText(m_form.HdView() ? "OUT HDChannel" : "TO HDChannel");
   m_db.SetViewMode(m_form.HdView() ? VIEW_ALL_HD : VIEW_ALL);
   m_db.BuildSatelliteView();
   m_db.BuildProviderView();
   m_db.BuildCasView();
   m_db.BuildServiceView();
   FillServiceGrid();
-  if (m_db.GetCurrentService() < 0 && m_db.GetServiceViewCount() > 0) m_db.SetCurrentService(m_db.GetServiceViewEntry(1));
+  if (m_db.GetCurrentService() < 0 && m_db.GetServiceViewCount() > 0)
+    m_db.SetCurrentService(m_db.GetServiceViewEntry(1));
   SetGridRow(1);
   SetGridRow(m_db.FindServiceViewPosition(m_db.GetCurrentService()));
   MakeRowCurrent();
@@ -85,7 +88,8 @@ void ServicePage::FillServiceGrid() {
     QStringList items;
     items.reserve(m_db.GetServiceViewCount());
     for (int i = 1; i <= m_db.GetServiceViewCount(); ++i)
-      items << QString("%1:  %2").arg(i).arg(QString::fromStdString(m_db.GetServiceName(m_db.GetServiceViewEntry(i))));
+      items << QString("%1:  %2").arg(i).arg(
+          QString::fromStdString(m_db.GetServiceName(m_db.GetServiceViewEntry(i))));
     m_LB_Hd->addItems(items);
   }
   m_model->Fill(m_favEdit ? ServiceGridModel::Favorite : ServiceGridModel::Program);
@@ -98,7 +102,7 @@ void ServicePage::ApplyLayout() {
   QHeaderView* head = m_grid->horizontalHeader();
   if (program) {
     static const int kWidths[ServiceGridModel::kProgramColumns] = {40, 200, 200, 230, -1, -1, -1, -1, -1, -1,
-                                                                   -1, -1, 30, 30, 30, 30, 60, 60, 60, 75};
+                                                                   -1, -1,  30,  30,  30, 30, 60, 60, 60, 75};
     for (int c = 0; c < ServiceGridModel::kProgramColumns; ++c) {
       m_grid->setColumnHidden(c, kWidths[c] < 0);
       if (kWidths[c] >= 0) m_grid->setColumnWidth(c, kWidths[c]);
@@ -115,14 +119,15 @@ void ServicePage::ApplyLayout() {
   for (QToolButton* b : m_SB_Fav) b->setEnabled(!program);
   m_L_Sev_Fav_ProNo->setEnabled(!program);
   m_L_Sev_Fav_Name->setEnabled(!program);
-  for (QWidget* w : std::initializer_list<QWidget*>{m_SB_Lock, m_SB_Skip, m_SB_Scr, m_E_Pmt, m_E_Vid, m_E_Aud, m_E_PCR,
-                                                    m_E_SID, m_SB_HdEdit, m_CB_SerPro, m_P_TerTp_sev, m_P_SatTp_Sev,
-                                                    m_TB_SerAnt})
+  for (QWidget* w : std::initializer_list<QWidget*>{m_SB_Lock, m_SB_Skip, m_SB_Scr, m_E_Pmt, m_E_Vid, m_E_Aud,
+                                                    m_E_PCR, m_E_SID, m_SB_HdEdit, m_CB_SerPro, m_P_TerTp_sev,
+                                                    m_P_SatTp_Sev, m_TB_SerAnt})
     w->setEnabled(program);
   m_SB_Hd->setEnabled(program && m_form.ServiceType() == 0);
   m_E_SerName->setReadOnly(!program);
-  for (QAction* a : {m_PM_SerLocked, m_PM_SerSkip, m_PM_SerScr, m_PM_SerHd, m_PM_SerAdd, m_PM_SerDelete, m_Moveto1,
-                     m_form.findChild<QAction*>("PM_SerCut"), m_form.findChild<QAction*>("PM_SerPaste")})
+  for (QAction* a :
+       {m_PM_SerLocked, m_PM_SerSkip, m_PM_SerScr, m_PM_SerHd, m_PM_SerAdd, m_PM_SerDelete, m_Moveto1,
+        m_form.findChild<QAction*>("PM_SerCut"), m_form.findChild<QAction*>("PM_SerPaste")})
     a->setVisible(program);
   m_PM_Favorite->menuAction()->setVisible(program);
   if (Loaded()) SetCutEnabled(program && m_form.SortMode() == SORT_ORIGINAL);
@@ -141,8 +146,9 @@ void ServicePage::SetPasteEnabled(bool on) {
 }
 
 void ServicePage::SetTransponderDetailsEnabled(bool on) {
-  for (QWidget* w : std::initializer_list<QWidget*>{m_CB_TerTpBW, m_E_TerTpFre_Sev, m_E_TerTpChNo_Sev, m_CB_SerTpFEC,
-                                                    m_E_SerTpFre, m_CB_SerTpPol, m_E_SerTpSys, m_CB_SerTpMod})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{m_CB_TerTpBW, m_E_TerTpFre_Sev, m_E_TerTpChNo_Sev, m_CB_SerTpFEC,
+                                       m_E_SerTpFre, m_CB_SerTpPol, m_E_SerTpSys, m_CB_SerTpMod})
     w->setEnabled(on);
 }
 

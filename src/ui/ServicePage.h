@@ -27,7 +27,7 @@ class TSDIAppForm;
 
 class ServicePage : public QWidget, private ServiceGridHandler {
   Q_OBJECT
-public:
+ public:
   static constexpr int kServiceTab = 0;
   static constexpr int kHdTab = 2;
 
@@ -63,7 +63,7 @@ public:
   FormMove* MoveForm() const { return m_formMove; }
   QMenu* ContextMenu() const { return m_PM_ServiceRight; }
 
-public slots:
+ public slots:
   // Edit bar.
   void E_SerNameKeyUp();
   void PidKeyUp(QLineEdit* edit);
@@ -102,11 +102,11 @@ public slots:
   void PM_ServiceRightPopup();
   void SelectServicesCommand(int command);
 
-signals:
+ signals:
   // A "Go to..." item of the context menu: the frame makes tab `tab` active.
   void goToPage(int tab);
 
-private:
+ private:
   // Construction.
   void BuildEditBar(QWidget* parent);
   void BuildFavoriteBar(QWidget* parent);
@@ -135,7 +135,7 @@ private:
   void SetModified();
   void SyncViewState();
   int ServiceAtRow(int row) const;
-  void MakeRowCurrent();  // the service at the grid row becomes current
+  void MakeRowCurrent();      // the service at the grid row becomes current
   void RestartServiceList();  // row 1, the service there becomes current, ShowCurrentService
   void MoveRule(int a, int b);
   void ClearCutIfUnmarked();

@@ -36,7 +36,8 @@ void AddToBar(QWidget* bar, QWidget* w) { static_cast<QHBoxLayout*>(bar->layout(
 void EndBar(QWidget* bar) { static_cast<QHBoxLayout*>(bar->layout())->addStretch(1); }
 }  // namespace
 
-ServicePage::ServicePage(TSDIAppForm& form) : QWidget(form.PageControl()->widget(kServiceTab)), m_form(form), m_db(form.Database()) {
+ServicePage::ServicePage(TSDIAppForm& form)
+    : QWidget(form.PageControl()->widget(kServiceTab)), m_form(form), m_db(form.Database()) {
   setObjectName("P_Service");
   QWidget* sheet = form.PageControl()->widget(kServiceTab);
   auto* sheetLayout = new QVBoxLayout(sheet);
@@ -51,7 +52,8 @@ ServicePage::ServicePage(TSDIAppForm& form) : QWidget(form.PageControl()->widget
 
   m_model = new ServiceGridModel(m_db, this);
   m_grid = new ServiceGridView(*this, this);
-  m_delegate = new ServiceGridDelegate(m_db, *m_model, [this] { return m_form.Document().cutPending; }, this);
+  m_delegate = new ServiceGridDelegate(
+      m_db, *m_model, [this] { return m_form.Document().cutPending; }, this);
   m_grid->setModel(m_model);
   m_grid->setItemDelegate(m_delegate);
   layout->addWidget(m_TB_Service2);
@@ -74,7 +76,8 @@ ServicePage::ServicePage(TSDIAppForm& form) : QWidget(form.PageControl()->widget
 
 ServicePage::~ServicePage() { m_db.SetFavoriteNoticeHandler(nullptr); }
 
-QLineEdit* ServicePage::AddEdit(QWidget* bar, const char* name, const QString& hint, int width, bool numeric) {
+QLineEdit* ServicePage::AddEdit(QWidget* bar, const char* name, const QString& hint, int width,
+                                bool numeric) {
   auto* edit = new QLineEdit(bar);
   edit->setObjectName(name);
   edit->setToolTip(hint);
@@ -86,7 +89,8 @@ QLineEdit* ServicePage::AddEdit(QWidget* bar, const char* name, const QString& h
   return edit;
 }
 
-QToolButton* ServicePage::AddSpeedButton(QWidget* bar, const char* name, const QString& caption, const QString& hint) {
+QToolButton* ServicePage::AddSpeedButton(QWidget* bar, const char* name, const QString& caption,
+                                         const QString& hint) {
   auto* b = new QToolButton(bar);
   b->setObjectName(name);
   b->setText(caption);
@@ -210,7 +214,8 @@ void ServicePage::BuildFavoriteBar(QWidget* parent) {
   m_TB_Service3->layout()->setSpacing(0);
   for (int k = 1; k <= 32; ++k) {
     const QString name = QString("SB_Fav%1").arg(k);
-    QToolButton* b = AddSpeedButton(m_TB_Service3, name.toLatin1().constData(), QString("%1").arg(k, 2, 10, QLatin1Char('0')), QString());
+    QToolButton* b = AddSpeedButton(m_TB_Service3, name.toLatin1().constData(),
+                                    QString("%1").arg(k, 2, 10, QLatin1Char('0')), QString());
     b->setCheckable(true);
     b->setFixedWidth(20);
     const int group = k - 1;
@@ -241,7 +246,8 @@ void ServicePage::BuildContextMenu() {
   m_PM_Favorite = m_PM_ServiceRight->addMenu("Favorite");
   m_PM_Favorite->setObjectName("PM_Favorite");
   for (int n = 1; n <= 32; ++n) {
-    QAction* a = add(m_PM_Favorite, QString("PM_Fav%1").arg(n).toLatin1().constData(), QString("Favorite %1").arg(n));
+    QAction* a =
+        add(m_PM_Favorite, QString("PM_Fav%1").arg(n).toLatin1().constData(), QString("Favorite %1").arg(n));
     const int group = n - 1;
     connect(a, &QAction::triggered, this, [this, group] { TB_Fav1Click(group); });
     m_PM_Fav[static_cast<size_t>(group)] = a;
@@ -266,9 +272,10 @@ void ServicePage::BuildContextMenu() {
   select->setObjectName("PM_SelectService");
   m_PM_SelectService = select->menuAction();
   const char* const selectNames[] = {"PM_SelectAll", "PM_UnselectAll", "PM_SelectOthers", "PM_SelectPro",
-                                     "PM_SelectTp", "PM_SelectAnt", "PM_SelectHD"};
-  const char* const selectCaptions[] = {"Select All", "Unselect All", "Select Others", "Select Provider",
-                                        "Select Transponder", "Select Antenna", "Select HD"};
+                                     "PM_SelectTp",  "PM_SelectAnt",   "PM_SelectHD"};
+  const char* const selectCaptions[] = {"Select All",      "Unselect All",       "Select Others",
+                                        "Select Provider", "Select Transponder", "Select Antenna",
+                                        "Select HD"};
   for (int c = 0; c < 7; ++c)
     connect(add(select, selectNames[c], selectCaptions[c]), &QAction::triggered, this,
             [this, c] { SelectServicesCommand(c); });
@@ -286,7 +293,8 @@ void ServicePage::BuildContextMenu() {
                {"PM_SortAnt", "Antenna Sort", SORT_SATELLITE}};
   for (const auto& s : sorts) {
     const int mode = s.mode;
-    connect(add(sort, s.name, s.caption), &QAction::triggered, this, [this, mode] { PM_SortAlphaClick(mode); });
+    connect(add(sort, s.name, s.caption), &QAction::triggered, this,
+            [this, mode] { PM_SortAlphaClick(mode); });
   }
 
   QMenu* go = m_PM_ServiceRight->addMenu("Go to...");
@@ -295,8 +303,10 @@ void ServicePage::BuildContextMenu() {
     const char* name;
     const char* caption;
     int tab;
-  } targets[] = {{"PM_GoFav", "Go to Favorite", 1},       {"PM_GoProvider", "Go to Provider", 3},
-                 {"PM_GoCas", "Go to CASystem", 4},       {"PM_GoTp", "Go to Transponder", 5},
+  } targets[] = {{"PM_GoFav", "Go to Favorite", 1},
+                 {"PM_GoProvider", "Go to Provider", 3},
+                 {"PM_GoCas", "Go to CASystem", 4},
+                 {"PM_GoTp", "Go to Transponder", 5},
                  {"PM_GoAntenna", "Go to Antenna", 6}};
   for (const auto& t : targets) {
     const int tab = t.tab;

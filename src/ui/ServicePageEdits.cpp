@@ -167,7 +167,8 @@ void ServicePage::TransponderDropDown() {
   chooser->clear();
   QStringList labels;
   for (int i = 1; i <= m_db.GetTransponderViewCount(); ++i)
-    labels << QString::fromStdString(m_db.GetTransponderLabel(m_db.GetTransponderViewEntry(i), m_db.GetViewDelivery()));
+    labels << QString::fromStdString(
+        m_db.GetTransponderLabel(m_db.GetTransponderViewEntry(i), m_db.GetViewDelivery()));
   chooser->addItems(labels);
   chooser->setCurrentIndex(0);
 }

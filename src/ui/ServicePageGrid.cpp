@@ -12,7 +12,7 @@
 
 namespace {
 bool IsFavoriteColumn(int column) { return column >= 2 && column <= 33; }
-}
+}  // namespace
 
 void ServicePage::GridMouseDown(int column, int row) {
   if (!Loaded()) return;
@@ -85,11 +85,20 @@ void ServicePage::GridMouseUp() {
     }
     if (!m_favEdit && m_lastColumn >= 2 && m_lastColumn <= 15) {
       switch (m_lastColumn) {
-        case ServiceGridModel::ColLock: TB_LockClick(); break;
-        case ServiceGridModel::ColSkip: TB_SkipClick(); break;
-        case ServiceGridModel::ColScrambled: TB_ScrClick(); break;
-        case ServiceGridModel::ColHd: SB_HdClick(); break;
-        default: break;
+        case ServiceGridModel::ColLock:
+          TB_LockClick();
+          break;
+        case ServiceGridModel::ColSkip:
+          TB_SkipClick();
+          break;
+        case ServiceGridModel::ColScrambled:
+          TB_ScrClick();
+          break;
+        case ServiceGridModel::ColHd:
+          SB_HdClick();
+          break;
+        default:
+          break;
       }
       return;
     }
@@ -211,7 +220,8 @@ void ServicePage::SB_HdClick() {
 void ServicePage::TB_Fav1Click(int group) {
   if (!Loaded() || group < 0 || group > 31) return;
   if (m_db.GetFavoriteGroupCount(group) >= 200) {
-    m_form.Dialogs().Notify(NoticeStyle{NoticeKind::Warning, ButtonSet::Ok}, "Current favorite table is full!");
+    m_form.Dialogs().Notify(NoticeStyle{NoticeKind::Warning, ButtonSet::Ok},
+                            "Current favorite table is full!");
     return;
   }
   SetModified();

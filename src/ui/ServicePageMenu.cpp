@@ -24,7 +24,7 @@ void ServicePage::ConnectWindowCommands() {
   connect(action("Menu_SerPaste"), &QAction::triggered, this, &ServicePage::PM_SerPasteClick);
   connect(action("PM_SerPaste"), &QAction::triggered, this, &ServicePage::PM_SerPasteClick);
   const char* const selectItems[] = {"Menu_SelectAll", "Menu_UnselectAll", "Menu_SelectOthers",
-                                     "Menu_SelectPro", "Menu_SelectTp", "Menu_SelectAnt"};
+                                     "Menu_SelectPro", "Menu_SelectTp",    "Menu_SelectAnt"};
   for (int c = 0; c < 6; ++c)
     connect(action(selectItems[c]), &QAction::triggered, this, [this, c] { SelectServicesCommand(c); });
   for (const char* name : {"Menu_SortOriginal", "Menu_SortAlpha", "Menu_SortProvider", "Menu_SortTransponder",
@@ -67,14 +67,29 @@ void ServicePage::SelectServicesCommand(int command) {
     SetPasteEnabled(false);
   }
   switch (command) {
-    case 0: m_db.SelectAllServices(); break;
-    case 1: m_db.UnselectAllServices(); break;
-    case 2: m_db.InvertServiceMarks(); break;
-    case 3: m_db.MarkServicesOfProvider(row); break;
-    case 4: m_db.MarkServicesOfTransponder(row); break;
-    case 5: m_db.MarkServicesOfAntenna(row); break;
-    case 6: m_db.MarkHdServices(); break;
-    default: break;
+    case 0:
+      m_db.SelectAllServices();
+      break;
+    case 1:
+      m_db.UnselectAllServices();
+      break;
+    case 2:
+      m_db.InvertServiceMarks();
+      break;
+    case 3:
+      m_db.MarkServicesOfProvider(row);
+      break;
+    case 4:
+      m_db.MarkServicesOfTransponder(row);
+      break;
+    case 5:
+      m_db.MarkServicesOfAntenna(row);
+      break;
+    case 6:
+      m_db.MarkHdServices();
+      break;
+    default:
+      break;
   }
   RepaintGrid();
 }

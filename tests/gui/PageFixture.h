@@ -65,7 +65,9 @@ struct PageFixture {
     Grid()->scrollTo(at);
     return Grid()->visualRect(at).center();
   }
-  void ClickCell(int row, int column) { QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellPoint(row, column)); }
+  void ClickCell(int row, int column) {
+    QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, CellPoint(row, column));
+  }
   void DoubleClickCell(int row, int column) {
     QTest::mouseDClick(Grid()->viewport(), Qt::LeftButton, {}, CellPoint(row, column));
   }

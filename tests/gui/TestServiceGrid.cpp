@@ -22,7 +22,7 @@ class TestServiceGrid : public QObject {
     });
   }
 
-private slots:
+ private slots:
   void initTestCase() { QVERIFY(f.MakeDemo()); }
   void init() { f.OpenWindow(); }
   void cleanup() { f.CloseWindow(); }
@@ -33,8 +33,8 @@ private slots:
     f.page->XSG_ServiceDragDrop(7);
     QVERIFY(f.form->Document().dataModified);
     // The dragged service ends on row 7, rows 4 to 7 move up by one.
-    QCOMPARE(f.Rows(1, 10), (std::vector<int>{before[0], before[1], before[3], before[4], before[5], before[6], before[2],
-                                              before[7], before[8], before[9]}));
+    QCOMPARE(f.Rows(1, 10), (std::vector<int>{before[0], before[1], before[3], before[4], before[5],
+                                              before[6], before[2], before[7], before[8], before[9]}));
     QCOMPARE(f.page->GridRow(), 7);
     f.ClickCell(7, 0);
     f.page->XSG_ServiceDragDrop(3);
@@ -176,7 +176,8 @@ private slots:
       find->findChild<QLineEdit*>("E_ProgName")->setText(prefix);
       shown = db.GetServiceViewCount();
       for (int p = 1; p <= shown; ++p)
-        allMatch &= QString::fromStdString(db.GetServiceName(db.GetServiceViewEntry(p))).toLower().startsWith(prefix);
+        allMatch &=
+            QString::fromStdString(db.GetServiceName(db.GetServiceViewEntry(p))).toLower().startsWith(prefix);
       find->findChild<QPushButton*>("SB_Close")->click();
     });
     f.Find<QToolButton>("TB_Find")->click();

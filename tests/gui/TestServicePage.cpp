@@ -17,7 +17,7 @@ class TestServicePage : public QObject {
 
   int Current() { return f.Db().GetCurrentService(); }
 
-private slots:
+ private slots:
   void initTestCase() { QVERIFY(f.MakeDemo()); }
   void init() { f.OpenWindow(); }
   void cleanup() { f.CloseWindow(); }
@@ -104,7 +104,8 @@ private slots:
     if (target == db.GetServiceTransponder(s)) target = db.GetTransponderViewEntry(2);
     // Fill the target up to 119 services with services of other rows.
     for (int r = 2; r <= db.GetServiceViewCount() && db.CountTransponderServices(target) < 119; ++r)
-      if (f.Slot(r) != s && db.GetServiceTransponder(f.Slot(r)) != target) db.SetServiceTransponder(f.Slot(r), target);
+      if (f.Slot(r) != s && db.GetServiceTransponder(f.Slot(r)) != target)
+        db.SetServiceTransponder(f.Slot(r), target);
     QCOMPARE(db.CountTransponderServices(target), 119);
     int other = -1;
     for (int r = 2; r <= db.GetServiceViewCount() && other < 0; ++r)
@@ -246,7 +247,8 @@ private slots:
     auto* list = f.Find<QListWidget>("LB_Hd");
     QCOMPARE(list->count(), db.GetServiceViewCount());
     QVERIFY(list->count() > 0);
-    QCOMPARE(list->item(0)->text(), "1:  " + QString::fromStdString(db.GetServiceName(db.GetServiceViewEntry(1))));
+    QCOMPARE(list->item(0)->text(),
+             "1:  " + QString::fromStdString(db.GetServiceName(db.GetServiceViewEntry(1))));
     f.form->PageControl()->setCurrentIndex(0);
     QVERIFY(!f.form->HdView());
     QCOMPARE(f.page->GridModel()->rowCount(), db.GetServiceViewCount());
