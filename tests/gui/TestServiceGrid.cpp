@@ -125,6 +125,25 @@ class TestServiceGrid : public QObject {
     QCOMPARE(f.page->GridModel()->columnCount(), 20);
   }
 
+  void contextMenuFavoriteTogglesEachServiceOnce() {
+    m_DataBase& db = f.Db();
+    int row = 1;
+    while (db.GetServiceFavoriteMask(f.Slot(row)) & 2u) ++row;
+    const int s = f.Slot(row);
+    f.ClickCell(row, 0);
+    f.DoubleClickCell(row, 1);  // the current service is also the one marked service
+    QCOMPARE(db.CountMarkedServices(), 1);
+    f.page->TB_Fav1Click(1);
+    QVERIFY(db.GetServiceFavoriteMask(s) & 2u);
+    // With two marked services both join, and the current one only once.
+    int other = row + 1;
+    while (db.GetServiceFavoriteMask(f.Slot(other)) & 2u) ++other;
+    f.DoubleClickCell(other, 1);
+    f.page->TB_Fav1Click(1);  // toggles both: s leaves, the other joins
+    QVERIFY(!(db.GetServiceFavoriteMask(s) & 2u));
+    QVERIFY(db.GetServiceFavoriteMask(f.Slot(other)) & 2u);
+  }
+
   void contextMenuFavoriteRefusesAFullGroup() {
     m_DataBase& db = f.Db();
     // Fill group 0 to its 200 services.
@@ -135,6 +154,44 @@ class TestServiceGrid : public QObject {
     QCOMPARE(f.LastMessage(), QString("Current favorite table is full!"));
     QCOMPARE(db.GetFavoriteGroupCount(0), 200);
     QVERIFY(!f.form->Document().dataModified);
+  }
+
+  void contextMenuCaptionsFollowTheRow() {
+    m_DataBase& db = f.Db();
+    f.ClickCell(6, 12);  // locks the service on row 6
+    const int s = f.Slot(6);
+    QVERIFY(db.IsServiceLocked(s));
+    f.page->PM_ServiceRightPopup();
+    auto caption = [&](const char* name) { return f.form->findChild<QAction*>(name)->text(); };
+    QCOMPARE(caption("PM_SerLocked"), QString("YES   Locked"));
+    QCOMPARE(caption("PM_SerSkip"), db.IsServiceSkipped(s) ? QString("YES   Skip") : QString("NO    Skip"));
+    QCOMPARE(caption("PM_SerScr"), db.IsServiceScrambled(s) ? QString("Scrambled") : QString("Free"));
+    QVERIFY(!f.form->findChild<QAction*>("PM_SerPaste")->isEnabled());
+    const QString group = QString::fromStdString(db.GetFavoriteGroupName(0));
+    QCOMPARE(caption("PM_Fav1"), ((db.GetServiceFavoriteMask(s) & 1u) ? "YES    " : "NO     ") + group);
+  }
+
+  void addAndDeleteServiceKeepTheRow() {
+    m_DataBase& db = f.Db();
+    const int count = db.GetServiceViewCount();
+    const int below = f.Slot(4);
+    f.ClickCell(4, 0);
+    f.form->findChild<QAction*>("PM_SerAddService")->trigger();
+    QCOMPARE(db.GetServiceViewCount(), count + 1);
+    QCOMPARE(f.page->GridRow(), 4);
+    QCOMPARE(f.Slot(5), below);
+    QCOMPARE(f.Find<QLineEdit>("E_SerName")->text(), QString("New Service"));
+    QVERIFY(f.form->Document().dataModified);
+    // Deleting asks first; only Yes deletes.
+    f.dialogs->answers.push_back(Answer::Cancel);
+    f.form->findChild<QAction*>("PM_SerDeleteService")->trigger();
+    QCOMPARE(db.GetServiceViewCount(), count + 1);
+    f.dialogs->answers.push_back(Answer::Yes);
+    f.form->findChild<QAction*>("PM_SerDeleteService")->trigger();
+    QVERIFY(f.LastMessage().startsWith("Be careful: all information of the service"));
+    QCOMPARE(db.GetServiceViewCount(), count);
+    QCOMPARE(f.page->GridRow(), 4);
+    QCOMPARE(db.GetCurrentService(), below);
   }
 
   void sortByHeadAlternates() {
