@@ -74,7 +74,9 @@ ServicePage::ServicePage(TSDIAppForm& form)
   FillServiceGrid();
 }
 
-ServicePage::~ServicePage() { m_db.SetFavoriteNoticeHandler(nullptr); }
+// The window's database is gone by the time its child widgets are destroyed: nothing here may
+// reach it.
+ServicePage::~ServicePage() = default;
 
 QLineEdit* ServicePage::AddEdit(QWidget* bar, const char* name, const QString& hint, int width,
                                 bool numeric) {
