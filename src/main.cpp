@@ -2,9 +2,11 @@
 #include <QApplication>
 #include <QStringList>
 #include <QTimer>
+#include <memory>
 
 #include "app/SettingsLocation.h"
 #include "app/window/TSDIAppForm.h"
+#include "link/window/TransferCommands.h"
 #include "ui/PageFrame.h"
 
 int main(int argc, char** argv) {
@@ -12,6 +14,7 @@ int main(int argc, char** argv) {
   ConfigureApplication();
 
   TSDIAppForm form(ProgramFolder());
+  form.SetDocumentController(std::make_unique<TransferCommands>());
   InstallPages(form);
   form.show();
 

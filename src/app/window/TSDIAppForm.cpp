@@ -1,6 +1,6 @@
 #include "app/window/TSDIAppForm.h"
 
-#include "app/FileCommands.h"
+#include "link/window/TransferCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,7 +45,7 @@ TSDIAppForm::TSDIAppForm(const std::string& programFolder, QWidget* parent)
     : QMainWindow(parent),
       m_Db(new m_DataBase),
       m_Settings(new SettingsFile(SettingsFilePath(programFolder))),
-      m_Controller(new FileCommands) {
+      m_Controller(new TransferCommands) {
   setObjectName("SDIAppForm");
   BuildMenus();
   BuildToolBar();
@@ -72,7 +72,7 @@ TSDIAppForm::~TSDIAppForm() = default;
 m_DataBase& TSDIAppForm::Database() { return *m_Db; }
 
 void TSDIAppForm::SetDocumentController(std::unique_ptr<DocumentController> controller) {
-  m_Controller = controller ? std::move(controller) : std::make_unique<FileCommands>();
+  m_Controller = controller ? std::move(controller) : std::make_unique<TransferCommands>();
 }
 
 void TSDIAppForm::SetDialogs(std::unique_ptr<UserDialogs> dialogs) {
