@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QWidget>
+#include <QWindow>
 #include <filesystem>
 
 #include "app/MessageCatalogue.h"
@@ -63,6 +64,12 @@ bool TransferCommands::OpenComPort(DocumentHost& host) {
 void TransferCommands::Begin(DocumentHost& host, int captionNumber) {
   m_Form->Attach(&m_Channel, &host.Dialogs(), MainWindowOf(host));
   m_Form->SetCaptionNumber(captionNumber);
+  // Not a child of the main window, which is disabled during the transfer (a child window would
+  // be disabled with it), but kept above it.
+  if (QWidget* main = MainWindowOf(host); main && main->windowHandle()) {
+    m_Form->winId();
+    m_Form->windowHandle()->setTransientParent(main->windowHandle());
+  }
   m_Form->show();
   m_Form->raise();
   m_Form->activateWindow();
