@@ -39,9 +39,10 @@ QString Caption(int number) { return QString::fromStdString(GetMessageText(stati
 
 // The simulator on its own pseudo-terminal; its first output line is the device path.
 class Simulator {
-public:
+ public:
   explicit Simulator(QStringList args) {
-    args << "--timeout-ms" << "20000";
+    args << "--timeout-ms"
+         << "20000";
     m_process.start(TORVANE_SIMULATOR, args);
     if (m_process.waitForStarted() && m_process.waitForReadyRead())
       m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
@@ -55,10 +56,12 @@ public:
   const QString& Device() const { return m_device; }
   // Exit code once the session is over as the receiver sees it; -1 when it did not end.
   int Finish() {
-    return m_process.waitForFinished() && m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+    return m_process.waitForFinished() && m_process.exitStatus() == QProcess::NormalExit
+               ? m_process.exitCode()
+               : -1;
   }
 
-private:
+ private:
   QProcess m_process;
   QString m_device;
 };
@@ -68,7 +71,7 @@ private:
 class TestTransfer : public QObject {
   Q_OBJECT
 
-private:
+ private:
   QTemporaryDir m_dir;
   std::unique_ptr<TSDIAppForm> m_form;
   ScriptedDialogs* m_dialogs = nullptr;
@@ -93,7 +96,8 @@ private:
     m_form->SetDialogs(std::move(dialogs));
     m_form->show();
     m_statuses.clear();
-    connect(Progress().StatusField(), &QLineEdit::textChanged, this, [this](const QString& t) { m_statuses << t; });
+    connect(Progress().StatusField(), &QLineEdit::textChanged, this,
+            [this](const QString& t) { m_statuses << t; });
   }
   void OpenDocument(const QString& path, OpenCommand command) {
     m_dialogs->paths.push_back(path.toStdString());
@@ -116,7 +120,7 @@ private:
   }
   bool PagesShown() const { return m_form->findChild<QWidget*>("P_Main")->isVisible(); }
 
-private slots:
+ private slots:
   void initTestCase() { QVERIFY(m_dir.isValid()); }
   void cleanup() {
     if (m_form) m_form->Document() = DocumentState();
@@ -136,7 +140,8 @@ private slots:
     const QString received = Path("received.dld");
     QFile::remove(received);
     QVERIFY(WriteSampleFile(file.toStdString(), kind == 17 ? SampleProfile::Empty : SampleProfile::Demo,
-                            static_cast<uint8_t>(kind)).ok);
+                            static_cast<uint8_t>(kind))
+                .ok);
     Simulator sim({"--save", received});
     MakeWindow(sim.Device());
     OpenDocument(file, kind == 17 ? OpenCommand::Data : OpenCommand::Default);
@@ -151,7 +156,8 @@ private slots:
     QCOMPARE(Progress().ComField()->text(), QString("COM1"));
     QCOMPARE(Progress().FileNameField()->text(), file);
     QCOMPARE(Progress().StatusField()->text(), QString("Update Success!"));
-    for (const char* text : {"Connectting...", "Transfering Data:  100%", "Erase flash...  100%", "Program flash...  100%"})
+    for (const char* text :
+         {"Connectting...", "Transfering Data:  100%", "Erase flash...  100%", "Program flash...  100%"})
       QVERIFY2(m_statuses.contains(text), text);
     QCOMPARE(Progress().ProgressBar()->maximum(), kind);
     QCOMPARE(Progress().ProgressBar()->value(), kind);  // the bar filled once in the last phase
@@ -278,7 +284,8 @@ private slots:
   void connectFailures_data() {
     QTest::addColumn<bool>("badPort");
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("wrong first frame") << false << QStringList{"Connectting...", "Connect failed!", "Update failed!"};
+    QTest::newRow("wrong first frame")
+        << false << QStringList{"Connectting...", "Connect failed!", "Update failed!"};
     QTest::newRow("port cannot be opened") << true << QStringList{};  // the field stays empty
   }
   void connectFailures() {

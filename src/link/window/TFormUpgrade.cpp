@@ -80,7 +80,8 @@ void TFormUpgrade::Attach(rlink::ComChannel* channel, UserDialogs* dialogs, QWid
 }
 
 void TFormUpgrade::SetCaptionNumber(int number) {
-  setWindowTitle(number > 0 ? QString::fromStdString(GetMessageText(static_cast<uint16_t>(number))) : QString());
+  setWindowTitle(number > 0 ? QString::fromStdString(GetMessageText(static_cast<uint16_t>(number)))
+                            : QString());
 }
 
 void TFormUpgrade::OnPortName(const std::string& displayName) {
@@ -95,7 +96,9 @@ void TFormUpgrade::OnPortError(const std::string& message) {
   if (m_Dialogs) m_Dialogs->Notify(notice::kValidationError, message);
 }
 
-void TFormUpgrade::OnFileName(const std::string& path) { m_E_FileName->setText(QString::fromStdString(path)); }
+void TFormUpgrade::OnFileName(const std::string& path) {
+  m_E_FileName->setText(QString::fromStdString(path));
+}
 
 void TFormUpgrade::OnProgressReset() { m_ProgressBarMain->setValue(0); }
 

@@ -20,7 +20,7 @@ class ComChannel;
 
 class TFormUpgrade : public QWidget, public rlink::TransferObserver {
   Q_OBJECT
-public:
+ public:
   explicit TFormUpgrade(QWidget* parent = nullptr);
 
   // What one transfer uses: the channel Cancel closes, the dialogs that show a port error and the
@@ -47,14 +47,14 @@ public:
   QProgressBar* ProgressBar() const { return m_ProgressBarMain; }
   QPushButton* CancelButton() const { return m_SB_Cancel; }
 
-public slots:
+ public slots:
   void SB_CancelClick();
 
-protected:
+ protected:
   // The window has no close button; a close the window system asks for anyway acts as Cancel.
   void closeEvent(QCloseEvent* event) override;
 
-private:
+ private:
   QLineEdit* AddField(class QGridLayout* grid, int row, int column, const char* labelName,
                       const QString& label, const char* name, QLabel** labelOut = nullptr);
 

@@ -50,9 +50,15 @@ TransferCommands::~TransferCommands() { m_Channel.CloseComPort(); }
 
 void TransferCommands::Transfer(DocumentHost& host, TransferCommand command) {
   switch (command) {
-    case TransferCommand::Download: TB_DownloadClick(host); break;
-    case TransferCommand::UpgradeData: PM_UpgDataClick(host, false); break;
-    case TransferCommand::UpgradeDefault: PM_UpgDataClick(host, true); break;
+    case TransferCommand::Download:
+      TB_DownloadClick(host);
+      break;
+    case TransferCommand::UpgradeData:
+      PM_UpgDataClick(host, false);
+      break;
+    case TransferCommand::UpgradeDefault:
+      PM_UpgDataClick(host, true);
+      break;
   }
 }
 

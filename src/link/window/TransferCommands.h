@@ -11,7 +11,7 @@
 class TFormUpgrade;
 
 class TransferCommands : public FileCommands {
-public:
+ public:
   TransferCommands();
   ~TransferCommands() override;
   TransferCommands(const TransferCommands&) = delete;
@@ -24,7 +24,7 @@ public:
   // How long the last text of a download stays up before the command ends.
   int finalHoldMs = 2000;
 
-private:
+ private:
   void TB_DownloadClick(DocumentHost& host);
   void PM_UpgDataClick(DocumentHost& host, bool defaultData);
   // Opens the option port with what the progress window shows about it.
