@@ -7,6 +7,11 @@ namespace rlink {
 int ComChannel::ReadComBytes(uint8_t* buffer, int n) {
   if (n < 1 || n > kMaxTransfer || !portOpen_) return -1;
   const long queued = QueuedInput();
+  if (queued < 0) {
+    // The device failed or hung up: end every wait instead of polling a dead line.
+    CloseComPort();
+    return -1;
+  }
   if (queued < n) return -1;
   if (queued > n) {
     // Two messages piled up: neither can be trusted, so both go.

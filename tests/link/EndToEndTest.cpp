@@ -194,3 +194,17 @@ TEST(Cli, DownloadExitCodes) {
   const std::string up = std::string(TORVANE_CLI) + " upload --port x --kind both " + dir + "/x.dld 2>/dev/null";
   EXPECT_EQ(WEXITSTATUS(std::system(up.c_str())), 2);
 }
+
+TEST(EndToEnd, ReceiverThatGoesAwayEndsTheConnectWait) {
+  // The connect wait has no time limit, but a line whose other end is gone is not a quiet line.
+  const std::string dir = testsupport::TempDir();
+  testsupport::WriteFile(dir + "/send.dld", linktest::MakeContainer(4, {100}));
+  EditorRun run;
+  bool ok = true;
+  {
+    Simulator sim({"--silent", "--timeout-ms", "300"});
+    ok = run.Download(sim, dir + "/send.dld", 4);
+  }
+  EXPECT_FALSE(ok);
+  EXPECT_TRUE(run.obs.Saw("Update failed!"));
+}

@@ -70,6 +70,12 @@ bool SerialPortChannel::HasDevice() const { return fd_ >= 0; }
 long SerialPortChannel::QueuedInput() {
   int n = 0;
   if (::ioctl(fd_, FIONREAD, &n) != 0) return -1;
+  if (n == 0) {
+    // Nothing queued: tell a quiet line from one whose other end has gone (a pseudo-terminal
+    // whose master closed, a USB adapter pulled out), which would otherwise be waited on forever.
+    pollfd p{fd_, POLLIN, 0};
+    if (::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL))) return -1;
+  }
   return n;
 }
 
