@@ -45,6 +45,7 @@ struct Plan {
   int caSystems = 0;
   int groups = 0;
   int groupSize = 0;
+  int duplicates = 0;            // transponders of satellite 0 listed a second time, 1 MHz higher
 };
 
 Plan PlanFor(SampleProfile profile) {
@@ -60,6 +61,7 @@ Plan PlanFor(SampleProfile profile) {
     p.caSystems = 10;
     p.groups = 6;
     p.groupSize = 24;
+    p.duplicates = 3;
   } else if (profile == SampleProfile::Full) {
     p.satellites = dblayout::kSatelliteCount;
     p.namedSatellites = dblayout::kSatelliteCount;
@@ -135,6 +137,22 @@ std::vector<std::vector<int>> FillTransponders(m_DataBase& db, const Plan& plan,
       db.UpdateSatelliteTransponderCount(s);
       perSat[static_cast<size_t>(s)].push_back(slot);
     }
+  }
+  // Lists scanned twice carry the same transponder again a little off frequency; the optimiser
+  // merges these.
+  for (int d = 0; d < plan.duplicates && plan.satellites > 0 && d < static_cast<int>(perSat[0].size()); ++d, ++slot) {
+    const int original = perSat[0][static_cast<size_t>(d)];
+    db.MarkTransponderUsed(slot);
+    db.SetTransponderSatellite(slot, 0);
+    db.SetTransponderNumber(slot, static_cast<int>(perSat[0].size()) + 1);
+    db.SetTransponderFrequency(slot, std::to_string(db.GetTransponderFrequency(original) + 1));
+    db.SetTransponderSymbolRate(slot, std::to_string(db.GetTransponderSymbolRate(original)));
+    db.SetTransponderPolarity(slot, db.GetTransponderPolarity(original));
+    db.SetTransponderFec(slot, db.GetTransponderFec(original));
+    db.SetTransponderModulation(slot, db.GetTransponderModulation(original));
+    db.UpdateTransponderCount();
+    db.UpdateSatelliteTransponderCount(0);
+    perSat[0].push_back(slot);
   }
   for (int t = 0; t < plan.terrestrial; ++t) {
     db.MarkTerTransponderUsed(t);

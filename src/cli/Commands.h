@@ -13,3 +13,4 @@ int CmdVerify(const CliArgs& args);
 int CmdDump(const CliArgs& args);
 int CmdResave(const CliArgs& args);
 int CmdSample(const CliArgs& args);
+int CmdOptimize(const CliArgs& args);

@@ -18,6 +18,7 @@ const Command kCommands[] = {
     {"verify", CmdVerify, "verify FILE.dld"},
     {"dump", CmdDump, "dump FILE.dld [--json]"},
     {"resave", CmdResave, "resave IN.dld OUT.dld"},
+    {"optimize", CmdOptimize, "optimize FILE OUT [--no-unused] [--no-multiple] [--satellite SLOT] ..."},
     {"download", CmdDownload, "download --port DEVICE FILE"},
     {"upload", CmdUpload, "upload --port DEVICE --kind data|default OUT.dld"},
 };

@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <array>
+#include <set>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -141,6 +142,41 @@ TEST(Cli, VerifyReportsABrokenDatabaseWithOne) {
   const CliRun verify = Cli("verify " + Q(dir + "/broken.dld"));
   EXPECT_EQ(verify.code, 1) << verify.out;
   EXPECT_NE(verify.out.find("error: "), std::string::npos) << verify.out;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Cli, OptimizeMergesDuplicatesAndDropsUnusedTransponders) {
+  const std::string dir = testsupport::TempDir();
+  const std::string demo = dir + "/demo.dld";
+  ASSERT_EQ(Cli("sample --profile demo " + Q(demo)).code, 0);
+
+  // The demo lists three transponders of its first satellite twice, 1 MHz apart.
+  const CliRun exact = Cli("optimize " + Q(demo) + " " + Q(dir + "/exact.dld") + " --no-unused --exact-frequency");
+  EXPECT_NE(exact.out.find("Multiple Transponder deleted : 0"), std::string::npos) << exact.out;
+
+  const CliRun merged = Cli("optimize " + Q(demo) + " " + Q(dir + "/merged.dld") + " --no-unused --satellite 0");
+  ASSERT_EQ(merged.code, 0) << merged.out;
+  EXPECT_NE(merged.out.find("Multiple Transponder deleted : 3\n\nUnused Transponder deleted   : 0"), std::string::npos)
+      << merged.out;
+  EXPECT_EQ(Cli("verify " + Q(dir + "/merged.dld")).code, 0);
+
+  const CliRun both = Cli("optimize " + Q(demo) + " " + Q(dir + "/both.dld"));
+  ASSERT_EQ(both.code, 0) << both.out;
+  const CliRun verify = Cli("verify " + Q(dir + "/both.dld"));
+  EXPECT_NE(verify.out.find("0 errors, 0 warnings"), std::string::npos) << verify.out;
+  // Every transponder left carries a service; no service was lost (their IDs differ).
+  const QJsonObject root =
+      QJsonDocument::fromJson(QByteArray::fromStdString(Cli("dump --json " + Q(dir + "/both.dld")).out)).object();
+  EXPECT_EQ(root["services"].toArray().size(), 420);
+  std::set<int> carriers;
+  for (const auto& s : root["services"].toArray())
+    if (s.toObject()["delivery"].toInt() == 1) carriers.insert(s.toObject()["transponder"].toInt());
+  EXPECT_EQ(static_cast<size_t>(root["transponders"].toArray().size()), carriers.size());
+
+  EXPECT_EQ(Cli("optimize " + Q(demo) + " " + Q(dir + "/x.dld") + " --satellite 64").code, 2);
 }
 
 }  // namespace
