@@ -168,9 +168,10 @@ std::vector<std::vector<int>> FillTransponders(m_DataBase& db, const Plan& plan,
 }
 
 std::string ServiceName(int type, int index, Rng& rng, bool fullWidth) {
+  static const char* const kVariants[] = {"", " +1", " 2", " Europe", " Plus", " Extra", " International", " 3"};
   std::string base = type == 0 ? rng.Pick(kTvNames) : type == 1 ? rng.Pick(kRadioNames) : rng.Pick(kDataNames);
   if (fullWidth && index % 50 == 0) base = "Service name of full length " + std::to_string(index % 1000);
-  std::string name = index < 60 ? base : base + " " + std::to_string(index / 60 + 1);
+  const std::string name = base + kVariants[(index / 40) % 8];
   return name.substr(0, 31);
 }
 

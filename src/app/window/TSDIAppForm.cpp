@@ -2,8 +2,12 @@
 
 #include "link/window/TransferCommands.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QLabel>
@@ -50,6 +54,11 @@ TSDIAppForm::TSDIAppForm(const std::string& programFolder, QWidget* parent)
   BuildMenus();
   BuildToolBar();
   BuildCentralArea();
+  // The size the window returns to from maximised, and what it has where nothing maximises it.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize room = screen->availableGeometry().size();
+    resize(std::min(1200, room.width()), std::min(780, room.height()));
+  }
 
   // The busy notice and the dialogs exist before the first reset, so that a controller's reset
   // step can always reach them.
