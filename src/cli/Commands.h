@@ -14,3 +14,4 @@ int CmdDump(const CliArgs& args);
 int CmdResave(const CliArgs& args);
 int CmdSample(const CliArgs& args);
 int CmdOptimize(const CliArgs& args);
+int CmdImport(const CliArgs& args);

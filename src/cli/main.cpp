@@ -19,6 +19,7 @@ const Command kCommands[] = {
     {"dump", CmdDump, "dump FILE.dld [--json]"},
     {"resave", CmdResave, "resave IN.dld OUT.dld"},
     {"optimize", CmdOptimize, "optimize FILE OUT [--no-unused] [--no-multiple] [--satellite SLOT] ..."},
+    {"import", CmdImport, "import FILE.dld SATCODX.sdx OUT.dld [--replace] [--tolerance MHZ] [--no-new] ..."},
     {"download", CmdDownload, "download --port DEVICE FILE"},
     {"upload", CmdUpload, "upload --port DEVICE --kind data|default OUT.dld"},
 };
