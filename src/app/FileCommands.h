@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/DocumentController.h"
+#include "import/SatcoDxImport.h"
 
 class FileCommands : public DocumentController {
 public:
@@ -12,6 +13,8 @@ public:
   void Reopen(DocumentHost& host, const std::string& path) override;
   void OpenAtStartup(DocumentHost& host, const std::string& path) override;
   void Save(DocumentHost& host, SaveCommand command) override;
+  // SB_SatCoDXClick: imports a SatcoDX file into the open database.
+  void ImportSatcoDx(DocumentHost& host) override;
 
   // Loads `path` (kind already set, editor already reset) with the busy notice; shows the load
   // error, or records the path in the recent-files list. Returns whether the database loaded.
@@ -24,4 +27,6 @@ private:
   // Reopen and start-up: any kind the editor knows, `forgetMissing` drops a missing path from
   // the recent-files list.
   void OpenKnownFile(DocumentHost& host, const std::string& path, bool forgetMissing);
+
+  satcodx::ImportState m_satcoDx;  // carried from one import to the next
 };
