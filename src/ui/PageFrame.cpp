@@ -8,7 +8,11 @@
 #include "app/UserDialogs.h"
 #include "app/window/TSDIAppForm.h"
 #include "db/M_database.h"
+#include "ui/FavoritePage.h"
+#include "ui/ProviderPage.h"
+#include "ui/SatellitePage.h"
 #include "ui/ServicePage.h"
+#include "ui/TransponderPage.h"
 
 namespace {
 constexpr int kServiceTab = 0;
@@ -20,6 +24,11 @@ constexpr int kTransponderTab = 5;
 PageFrame::PageFrame(TSDIAppForm& form) : QObject(&form), m_form(form) {
   setObjectName("PageFrame");
   m_service = new ServicePage(form);
+  m_transponder = new TransponderPage(form);
+  m_satellite = new SatellitePage(form);
+  m_favorite = new FavoritePage(form);
+  m_provider = new ProviderPage(form, ProviderPage::Provider);
+  m_casystem = new ProviderPage(form, ProviderPage::CaSystem);
   form.checkPageHook = [this](int* row) { return CheckPageBeforeLeaving(row); };
   form.selectRowHook = [this](int row) { SelectPageRow(row); };
   connect(&form, &TSDIAppForm::refreshPage, this, &PageFrame::RefreshCurrentPage);
@@ -27,6 +36,8 @@ PageFrame::PageFrame(TSDIAppForm& form) : QObject(&form), m_form(form) {
   connect(&form, &TSDIAppForm::deliveryChanged, this, &PageFrame::AfterDeliveryChange);
   connect(&form, &TSDIAppForm::editorReset, this, &PageFrame::OnEditorReset);
   connect(m_service, &ServicePage::goToPage, this, &PageFrame::GoTo);
+  connect(m_transponder, &TransponderPage::goToPage, this, &PageFrame::GoTo);
+  connect(m_satellite, &SatellitePage::goToPage, this, &PageFrame::GoTo);
   // The leave check runs before the user's own tab changes (mouse, wheel and keys).
   form.PageControl()->tabBar()->installEventFilter(this);
   form.PageControl()->installEventFilter(this);
@@ -43,17 +54,20 @@ int PageFrame::CheckPageBeforeLeaving(int* row) const {
   const int tab = m_form.PageControl()->currentIndex();
   if (tab == kServiceTab) return m_service->CheckServices(row);
   if (tab == kTransponderTab && db.GetViewDelivery() != DELIVERY_TERRESTRIAL) {
-    for (int p = 1; p <= db.GetTransponderViewCount(); ++p)
-      if (db.GetTransponderSatellite(db.GetTransponderViewEntry(p)) < 0) {
+    for (int p = 1; p <= db.GetTransponderViewCount(); ++p) {
+      const int sat = db.GetTransponderSatellite(db.GetTransponderViewEntry(p));
+      if (sat < 0 || sat >= dblayout::kSatelliteCount) {  // none (0xFF) or no satellite slot
         if (row) *row = p;
         return 21;
       }
+    }
   }
   return 0;
 }
 
 void PageFrame::SelectPageRow(int row) {
   if (m_form.PageControl()->currentIndex() == kServiceTab) m_service->SelectRow(row);
+  if (m_form.PageControl()->currentIndex() == kTransponderTab) m_transponder->SelectRow(row);
 }
 
 bool PageFrame::PC_MainChanging() {
@@ -124,9 +138,16 @@ void PageFrame::SetFavoriteTabText() {
 
 void PageFrame::RefreshCurrentPage(int pageCode) {
   if (!m_form.Document().databaseLoaded) return;
+  // A file whose program header says the favorite groups are absent shows language groups.
+  m_form.SetLanguageServiceMode(m_form.Database().GetProgramMarker() == dblayout::kMarkerNoFavorites);
   SetFavoriteTabText();
   ClearServiceMarks();
   if (pageCode == 0) m_service->RefreshServicePage();
+  if (pageCode == 4) m_transponder->RefreshTransponderPage();
+  if (pageCode == 5) m_satellite->RefreshSatellitePage();
+  if (pageCode == 1 || pageCode == 7) m_favorite->RefreshFavoritePage();
+  if (pageCode == 2) m_provider->RefreshPage();
+  if (pageCode == 3) m_casystem->RefreshPage();
   // The other pages have their own refresh.
 }
 
@@ -134,16 +155,30 @@ void PageFrame::AfterListKindChange(int serviceType) {
   (void)serviceType;
   ClearServiceMarks();
   m_service->AfterListKindChange();
+  m_transponder->AfterListKindChange();
+  m_satellite->AfterListKindChange();
+  if (m_form.PageCode() == 1 || m_form.PageCode() == 7) m_favorite->AfterListKindChange();
+  if (m_form.PageCode() == 2) m_provider->AfterListKindChange();
+  if (m_form.PageCode() == 3) m_casystem->AfterListKindChange();
 }
 
 void PageFrame::AfterDeliveryChange(int deliveryKind) {
   (void)deliveryKind;
   ClearServiceMarks();
   m_service->AfterDeliveryChange();
+  m_transponder->AfterDeliveryChange();
   if (m_form.PageCode() == 1 || m_form.PageCode() == 7) m_favoritesPage = 1;
+  if (m_form.PageCode() == 1 || m_form.PageCode() == 7) m_favorite->AfterDeliveryChange();
+  if (m_form.PageCode() == 2) m_provider->AfterDeliveryChange();
+  if (m_form.PageCode() == 3) m_casystem->AfterDeliveryChange();
 }
 
 void PageFrame::OnEditorReset() {
   m_favoritesPage = 1;
   m_service->OnEditorReset();
+  m_transponder->OnEditorReset();
+  m_satellite->OnEditorReset();
+  m_favorite->OnEditorReset();
+  m_provider->OnEditorReset();
+  m_casystem->OnEditorReset();
 }

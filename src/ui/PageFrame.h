@@ -4,7 +4,11 @@
 #pragma once
 #include <QObject>
 
+class FavoritePage;
+class ProviderPage;
+class SatellitePage;
 class ServicePage;
+class TransponderPage;
 class TSDIAppForm;
 
 class PageFrame : public QObject {
@@ -13,6 +17,11 @@ class PageFrame : public QObject {
   explicit PageFrame(TSDIAppForm& form);
 
   ServicePage& Service() { return *m_service; }
+  TransponderPage& Transponder() { return *m_transponder; }
+  SatellitePage& Satellite() { return *m_satellite; }
+  FavoritePage& Favorite() { return *m_favorite; }
+  ProviderPage& Provider() { return *m_provider; }
+  ProviderPage& CaSystem() { return *m_casystem; }
 
   // The catalogue code of the first item without its parent on the page shown (21, 22), and
   // its row; 0 when all is well.
@@ -38,6 +47,11 @@ class PageFrame : public QObject {
 
   TSDIAppForm& m_form;
   ServicePage* m_service = nullptr;
+  TransponderPage* m_transponder = nullptr;
+  SatellitePage* m_satellite = nullptr;
+  FavoritePage* m_favorite = nullptr;
+  ProviderPage* m_provider = nullptr;
+  ProviderPage* m_casystem = nullptr;
   int m_favoritesPage = 1;
 };
 
