@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -91,6 +92,29 @@ FavoritePage::FavoritePage(TSDIAppForm& form)
   }
   rightLayout->addLayout(groups, 1);
   layout->addWidget(right, 1);
+  BuildContextMenu();
+}
+
+void FavoritePage::BuildContextMenu() {
+  m_PM_Fav = new QMenu(this);
+  m_PM_Fav->setObjectName("PM_Fav");
+  QAction* del = m_PM_Fav->addAction("Del");
+  del->setObjectName("PM_FavDel");
+  connect(del, &QAction::triggered, this, [this] { PM_FavDelClick(m_menuGrid); });
+  const char* const captions[] = {"Select All", "Unselect All", "Select Others"};
+  for (int command = 0; command < 3; ++command) {
+    QAction* item = m_PM_Fav->addAction(captions[command]);
+    item->setObjectName(QStringLiteral("PM_FavSelect%1").arg(command));
+    connect(item, &QAction::triggered, this, [this, command] { PM_FavSelectClick(m_menuGrid, command); });
+  }
+  for (FavoriteGridView* grid : m_XSG_Fav) {
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint& at) {
+      if (!Loaded() || LanguageMode() || GroupOfTag(grid->Tag()) < 0) return;
+      m_menuGrid = grid;
+      m_PM_Fav->popup(grid->viewport()->mapToGlobal(at));
+    });
+  }
 }
 
 FavoriteGridView* FavoritePage::MakeGrid(const char* name, int tag, const QString& listCaption, QWidget* parent) {

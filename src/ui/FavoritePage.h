@@ -11,6 +11,7 @@
 
 class m_DataBase;
 class QLineEdit;
+class QMenu;
 class QToolButton;
 class TSDIAppForm;
 
@@ -48,6 +49,10 @@ class FavoritePage : public QWidget, private FavoriteGridHandler {
   void SB_NextPageClick();
   void E_Fav1KeyUp(int tag);
   void XSG_Fav1DragDrop(FavoriteGridView* grid, const QString& source, int row);
+  // The group grids' context menu `PM_Fav`: "Del" takes the marked services of the grid, or the
+  // one at its row, out of the group; the others mark all, none or the unmarked of the grid.
+  void PM_FavDelClick(FavoriteGridView* grid);
+  void PM_FavSelectClick(FavoriteGridView* grid, int command);  // 0 all, 1 none, 2 others
 
  private:
   // FavoriteGridHandler
@@ -71,6 +76,7 @@ class FavoritePage : public QWidget, private FavoriteGridHandler {
   void ShowGroupView(uint32_t bit);  // view mode 2 with the group's bit, view rebuilt
   void AddServicesToGroup(int group, uint32_t bit);
   void ReorderGroup(int group, uint32_t bit, int from, int to);
+  void BuildContextMenu();
   FavoriteGridView* MakeGrid(const char* name, int tag, const QString& listCaption, QWidget* parent);
 
   TSDIAppForm& m_form;
@@ -84,4 +90,6 @@ class FavoritePage : public QWidget, private FavoriteGridHandler {
   QToolButton* m_SB_NextPage = nullptr;
   std::array<QLineEdit*, 4> m_E_Fav{};
   std::array<FavoriteGridView*, 4> m_XSG_Fav{};
+  QMenu* m_PM_Fav = nullptr;
+  FavoriteGridView* m_menuGrid = nullptr;  // the grid the context menu was opened on
 };

@@ -170,3 +170,39 @@ void FavoritePage::ReorderGroup(int group, uint32_t bit, int from, int to) {
   }
   m_db.BuildFavoriteServiceView(bit);
 }
+
+// ---- Context menu of the group grids ---------------------------------------------------------
+
+void FavoritePage::PM_FavDelClick(FavoriteGridView* grid) {
+  if (!Loaded() || LanguageMode() || !grid || grid == m_XSG_FavSer) return;
+  const int group = GroupOfTag(grid->Tag());
+  if (group < 0) return;
+  const uint32_t bit = 1u << group;
+  std::vector<int> chosen;
+  for (int s : grid->GridModel()->Services())
+    if (m_db.IsServiceMarked(s)) chosen.push_back(s);
+  if (chosen.empty() && grid->GridModel()->ServiceAtRow(grid->Row()) >= 0)
+    chosen.push_back(grid->GridModel()->ServiceAtRow(grid->Row()));
+  if (chosen.empty()) return;
+  for (int s : chosen) {
+    if (m_db.IsServiceInFavorite(s, bit)) m_db.ToggleServiceFavorite(s, bit);
+    m_db.SetServiceMark(s, false);  // a mark left behind would ride along on the next drop
+  }
+  SetModified();
+  const int row = grid->Row();
+  FillFavoriteGroupGrid(bit);
+  grid->SetRow(row);
+  m_XSG_FavSer->viewport()->update();
+}
+
+void FavoritePage::PM_FavSelectClick(FavoriteGridView* grid, int command) {
+  if (!Loaded() || !grid) return;
+  for (int s : grid->GridModel()->Services()) {
+    if (command == 2)
+      m_db.ToggleServiceMark(s);
+    else
+      m_db.SetServiceMark(s, command == 0);
+  }
+  grid->viewport()->update();
+  m_XSG_FavSer->viewport()->update();
+}
