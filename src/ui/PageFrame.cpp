@@ -12,6 +12,7 @@
 #include "ui/ProviderPage.h"
 #include "ui/SatellitePage.h"
 #include "ui/ServicePage.h"
+#include "ui/SystemPage.h"
 #include "ui/TransponderPage.h"
 
 namespace {
@@ -24,6 +25,7 @@ constexpr int kTransponderTab = 5;
 PageFrame::PageFrame(TSDIAppForm& form) : QObject(&form), m_form(form) {
   setObjectName("PageFrame");
   m_service = new ServicePage(form);
+  m_system = new SystemPage(form);
   m_transponder = new TransponderPage(form);
   m_satellite = new SatellitePage(form);
   m_favorite = new FavoritePage(form);
@@ -143,6 +145,7 @@ void PageFrame::RefreshCurrentPage(int pageCode) {
   SetFavoriteTabText();
   ClearServiceMarks();
   if (pageCode == 0) m_service->RefreshServicePage();
+  if (pageCode == 6) m_system->RefreshSystemPage();
   if (pageCode == 4) m_transponder->RefreshTransponderPage();
   if (pageCode == 5) m_satellite->RefreshSatellitePage();
   if (pageCode == 1 || pageCode == 7) m_favorite->RefreshFavoritePage();

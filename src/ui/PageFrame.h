@@ -8,6 +8,7 @@ class FavoritePage;
 class ProviderPage;
 class SatellitePage;
 class ServicePage;
+class SystemPage;
 class TransponderPage;
 class TSDIAppForm;
 
@@ -17,6 +18,7 @@ class PageFrame : public QObject {
   explicit PageFrame(TSDIAppForm& form);
 
   ServicePage& Service() { return *m_service; }
+  SystemPage& System() { return *m_system; }
   TransponderPage& Transponder() { return *m_transponder; }
   SatellitePage& Satellite() { return *m_satellite; }
   FavoritePage& Favorite() { return *m_favorite; }
@@ -47,6 +49,7 @@ class PageFrame : public QObject {
 
   TSDIAppForm& m_form;
   ServicePage* m_service = nullptr;
+  SystemPage* m_system = nullptr;
   TransponderPage* m_transponder = nullptr;
   SatellitePage* m_satellite = nullptr;
   FavoritePage* m_favorite = nullptr;
