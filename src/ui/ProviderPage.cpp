@@ -128,9 +128,11 @@ void ProviderPage::RefreshPage() {
   if (!Loaded()) return;
   SyncViewState();
   if (m_kind == Provider) {
+    // Read before the fill: a fill that lists no services leaves no current service.
+    const int currentProvider = m_db.GetServiceProvider(m_db.GetCurrentService());
     FillList();
     if (Selected() < 0) {
-      SetSelected(m_db.GetServiceProvider(m_db.GetCurrentService()));
+      SetSelected(currentProvider);
       // The list on the right follows the provider that is now selected.
       if (Selected() >= 0) FillServices();
     }
