@@ -221,7 +221,6 @@ void SystemPage::BuildPage() {
             &M_system::SetLedBrightness);
   AddSimple(misc, "CB_RemotMod", "Remote Mode", {"RC 1", "RC 2", "RC 1&2"}, &M_system::GetRemoteMode,
             &M_system::SetRemoteMode);
-  for (const char* hidden : {"CB_Panel", "L_CB_Panel", "CB_SerSwi", "L_CB_SerSwi"}) findChild<QWidget*>(hidden)->hide();
 
   panels->addWidget(lang, 0, 0);
   panels->addWidget(parental, 0, 1);
@@ -235,6 +234,7 @@ void SystemPage::BuildPage() {
   panels->addWidget(misc, 1, 2, Qt::AlignTop);
   panels->setRowStretch(2, 1);
   panels->setColumnStretch(3, 1);
+  for (const char* hidden : {"CB_Panel", "L_CB_Panel", "CB_SerSwi", "L_CB_SerSwi"}) findChild<QWidget*>(hidden)->hide();
   m_E_Pass->installEventFilter(this);
   m_E_ConPass->installEventFilter(this);
   ConfirmBoxReadOnly();
