@@ -14,7 +14,8 @@ const int kWidths[] = {50, 70, 200, 100, 60, 60, 60, 70, 70};
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
-SatelliteGridModel::SatelliteGridModel(m_DataBase& db, QObject* parent) : QAbstractTableModel(parent), m_db(db) {}
+SatelliteGridModel::SatelliteGridModel(m_DataBase& db, QObject* parent)
+    : QAbstractTableModel(parent), m_db(db) {}
 
 void SatelliteGridModel::Fill() {
   beginResetModel();
@@ -32,7 +33,9 @@ int SatelliteGridModel::SatelliteAtRow(int gridRow) const {
   return m_db.GetSatelliteViewEntry(gridRow);
 }
 
-int SatelliteGridModel::ColumnWidth(int column) { return column >= 0 && column < kColumns ? kWidths[column] : 0; }
+int SatelliteGridModel::ColumnWidth(int column) {
+  return column >= 0 && column < kColumns ? kWidths[column] : 0;
+}
 
 QString SatelliteGridModel::CellText(int gridRow, int column) const {
   const int s = SatelliteAtRow(gridRow);
@@ -63,7 +66,9 @@ QString SatelliteGridModel::CellText(int gridRow, int column) const {
 
 int SatelliteGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows; }
 
-int SatelliteGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+int SatelliteGridModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumns;
+}
 
 QVariant SatelliteGridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || role != Qt::DisplayRole) return QVariant();

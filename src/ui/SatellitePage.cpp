@@ -22,12 +22,12 @@ using pagebars::ShowText;
 namespace {
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-const char* const kLnbMenu[] = {"Uni(9750/10600)", "Uni(9750/10750)", "LowBand(9750)",   "HighBand(10600)",
-                                "One Cable L",     "One Cable H",     "C-Band(5150)",    "Ku(10000/10450)",
+const char* const kLnbMenu[] = {"Uni(9750/10600)", "Uni(9750/10750)", "LowBand(9750)", "HighBand(10600)",
+                                "One Cable L",     "One Cable H",     "C-Band(5150)",  "Ku(10000/10450)",
                                 "Ku-Band(11300)",  "User(5150)"};
-const char* const kLnbButton[] = {"Uni.(9750/10600)", "Uni.(9750/10750)", "LowBand(9750)", "HighBand(10600)",
-                                  "One Cable L",      "One Cable H",      "C-Band(5150)",  "Ku(10000/10450)",
-                                  "Ku-Band(11300)"};
+const char* const kLnbButton[] = {"Uni.(9750/10600)", "Uni.(9750/10750)", "LowBand(9750)",
+                                  "HighBand(10600)",  "One Cable L",      "One Cable H",
+                                  "C-Band(5150)",     "Ku(10000/10450)",  "Ku-Band(11300)"};
 }  // namespace
 
 QString LnbTypeMenuCaption(int type) { return type >= 0 && type <= 9 ? kLnbMenu[type] : QString(); }
@@ -67,7 +67,8 @@ SatellitePage::SatellitePage(TSDIAppForm& form)
   m_grid->viewport()->setAcceptDrops(false);
   m_delegate = new PageGridDelegate({}, this);
   m_grid->setItemDelegate(m_delegate);
-  for (int c = 0; c < SatelliteGridModel::kColumns; ++c) m_grid->setColumnWidth(c, SatelliteGridModel::ColumnWidth(c));
+  for (int c = 0; c < SatelliteGridModel::kColumns; ++c)
+    m_grid->setColumnWidth(c, SatelliteGridModel::ColumnWidth(c));
   panelLayout->addWidget(m_grid);
   body->addWidget(panel);
   m_LB_AntennaSer = new QListWidget(this);

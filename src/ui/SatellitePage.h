@@ -90,9 +90,9 @@ class SatellitePage : public QWidget, private ServiceGridHandler {
 
   TSDIAppForm& m_form;
   m_DataBase& m_db;
-  int m_autoScan = 0;             // k: the auto scan transponder the bar shows
-  bool m_showing = false;         // the controls are being loaded, not edited
-  QWidget* m_typing = nullptr;    // the edit whose key release is being handled
+  int m_autoScan = 0;           // k: the auto scan transponder the bar shows
+  bool m_showing = false;       // the controls are being loaded, not edited
+  QWidget* m_typing = nullptr;  // the edit whose key release is being handled
   int m_lastColumn = -1;
   int m_lastRow = -1;
 

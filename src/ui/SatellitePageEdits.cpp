@@ -33,7 +33,8 @@ int ParseLongitudeEntry(const QString& typed, std::string* number) {
   QString part;
   if (digitFirst) part = suffix ? t.chopped(1).trimmed() : t;
   double degrees = -1;
-  if (!part.isEmpty() && part.size() <= kLongitudeDigits && !numbertext::ParseDecimal(part.toStdString(), degrees))
+  if (!part.isEmpty() && part.size() <= kLongitudeDigits &&
+      !numbertext::ParseDecimal(part.toStdString(), degrees))
     degrees = -1;
   if (part.isEmpty() || part.size() > kLongitudeDigits || degrees < 0 || degrees > 360) return -1;
   if (digitFirst && t.endsWith('W')) {
@@ -98,11 +99,23 @@ void SatellitePage::BuildToolBar(QWidget* parent) {
       {&m_SB_AntType, nullptr, "LNB Type", "PM_AntType", types, &SatellitePage::PM_AntType0Click},
       {&m_SB_22K, "SB_22K", "22K", "PM_Ant22K", {"OFF", "ON"}, &SatellitePage::PM_Ant22KOffClick},
       {&m_SB_12V, "SB_12V", "12V", "PM_Ant12V", {"OFF", "ON"}, &SatellitePage::PM_Ant12VOffClick},
-      {&m_SB_Power, "SB_Power", "Power", "PM_AntPower", {"OFF", "13", "18", "13/18", "13.5", "18.5", "13.5/18.5"},
+      {&m_SB_Power,
+       "SB_Power",
+       "Power",
+       "PM_AntPower",
+       {"OFF", "13", "18", "13/18", "13.5", "18.5", "13.5/18.5"},
        &SatellitePage::PM_AntPower0Click},
-      {&m_SB_DiSEqC, "SB_DiSEqC", "DiSEqC", "PM_AntDis", {"OFF", "DisEqC A", "DisEqC B", "DisEqC C", "DisEqC D"},
+      {&m_SB_DiSEqC,
+       "SB_DiSEqC",
+       "DiSEqC",
+       "PM_AntDis",
+       {"OFF", "DisEqC A", "DisEqC B", "DisEqC C", "DisEqC D"},
        &SatellitePage::PM_AntDisOffClick},
-      {&m_SB_Motor, "SB_Motor", "Motor", "PM_AntMotor", {"OFF", "DISEqC1.2", "USALS"},
+      {&m_SB_Motor,
+       "SB_Motor",
+       "Motor",
+       "PM_AntMotor",
+       {"OFF", "DISEqC1.2", "USALS"},
        &SatellitePage::PM_AntMotorOffClick}};
   for (const Popup& p : popups) {
     if (p.name) {
@@ -278,7 +291,8 @@ void SatellitePage::TB_AntTpNextClick() {
   m_autoScan = (m_autoScan + 1) % 3;
   static const char* const kCaptions[] = {"Next (1/3)", "Next (2/3)", "Previous (3/3)"};
   m_TB_AntTpNext->setText(kCaptions[m_autoScan]);
-  m_TB_AntTpNext->setIcon(style()->standardIcon(m_autoScan == 2 ? QStyle::SP_ArrowBack : QStyle::SP_ArrowForward));
+  m_TB_AntTpNext->setIcon(
+      style()->standardIcon(m_autoScan == 2 ? QStyle::SP_ArrowBack : QStyle::SP_ArrowForward));
   ShowAutoScanTransponder();
 }
 

@@ -23,7 +23,9 @@ namespace {
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QString PolarityCaption(int polarity) {
-  return polarity == 0 ? QStringLiteral("Horizontal") : polarity == 1 ? QStringLiteral("Vertical") : QStringLiteral("Auto");
+  return polarity == 0   ? QStringLiteral("Horizontal")
+         : polarity == 1 ? QStringLiteral("Vertical")
+                         : QStringLiteral("Auto");
 }
 }  // namespace
 
@@ -118,8 +120,10 @@ void TransponderPage::BuildEditBars(QWidget* parent) {
   m_PM_TerTpBW = NewTagMenu(this, "PM_TerTpBW", {"6 MHz", "7 MHz", "8 MHz"});
   m_PM_SatTpSatList = new QMenu(this);
   m_PM_SatTpSatList->setObjectName("PM_SatTpSatList");
-  connect(m_PM_SatTpPol, &QMenu::triggered, this, [this](QAction* a) { PM_SatTpPolHClick(a->data().toInt()); });
-  connect(m_PM_SatTpFEC, &QMenu::triggered, this, [this](QAction* a) { PM_SatTpFECAutoClick(a->data().toInt()); });
+  connect(m_PM_SatTpPol, &QMenu::triggered, this,
+          [this](QAction* a) { PM_SatTpPolHClick(a->data().toInt()); });
+  connect(m_PM_SatTpFEC, &QMenu::triggered, this,
+          [this](QAction* a) { PM_SatTpFECAutoClick(a->data().toInt()); });
   connect(m_PM_TerTpBW, &QMenu::triggered, this, [this](QAction* a) { N6MHz1Click(a->data().toInt()); });
   connect(m_PM_SatTpSatList, &QMenu::triggered, this,
           [this](QAction* a) { PM_SatTpSatListClick(a->data().toInt()); });
@@ -148,7 +152,9 @@ int TransponderPage::GridRow() const { return m_grid->Row(); }
 
 void TransponderPage::SetGridRow(int row) { m_grid->SetRow(row); }
 
-void TransponderPage::SelectTransponderAtRow() { m_db.SetSelectedTransponder(m_model->TransponderAtRow(GridRow())); }
+void TransponderPage::SelectTransponderAtRow() {
+  m_db.SetSelectedTransponder(m_model->TransponderAtRow(GridRow()));
+}
 
 void TransponderPage::RepaintGrid() { m_grid->viewport()->update(); }
 
@@ -172,7 +178,8 @@ void TransponderPage::RefreshTransponderPage() {
     }
   }
   m_db.BuildTransponderView();
-  for (int p = 1; p <= m_db.GetTransponderViewCount(); ++p) m_db.SetTransponderMark(m_db.GetTransponderViewEntry(p), false);
+  for (int p = 1; p <= m_db.GetTransponderViewCount(); ++p)
+    m_db.SetTransponderMark(m_db.GetTransponderViewEntry(p), false);
   FillTransponderGrid();
   SetGridRow(1);
   SetGridRow(m_db.FindTransponderViewPosition(m_db.GetSelectedTransponder()));
@@ -186,13 +193,9 @@ void TransponderPage::FillTransponderGrid() {
   const int keep = GridRow();
   const bool terrestrial = !Satellite();
   m_model->Fill(terrestrial);
-  int width = 0;
-  for (int c = 0; c < m_model->columnCount(); ++c) {
+  for (int c = 0; c < m_model->columnCount(); ++c)
     m_grid->setColumnWidth(c, TransponderGridModel::ColumnWidth(terrestrial, c));
-    width += TransponderGridModel::ColumnWidth(terrestrial, c);
-  }
   m_P_TP->setFixedWidth(terrestrial ? 450 : 570);
-  (void)width;
   SetGridRow(keep);
 }
 

@@ -22,7 +22,8 @@ const char kTableFull[] = "Transponder table is full!";
 bool TransponderPage::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyRelease) {
     auto it = m_numberEdits.find(watched);
-    if (it != m_numberEdits.end() && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) NumberEditKeyUp(it->second);
+    if (it != m_numberEdits.end() && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+      NumberEditKeyUp(it->second);
   } else if (event->type() == QEvent::KeyPress && watched == m_CB_SatTpMod) {
     CB_SatTpModKeyDown();
     return true;  // nothing is typed into the modulation box
@@ -218,11 +219,13 @@ void TransponderPage::PM_SatTpRightPopup() {
   if (t < 0) return;
   if (satellite) {
     const int pol = m_db.GetTransponderPolarity(t);
-    m_PM_TpPol->setText(QString("Polarity:    ") +
-                        (pol == 0 ? "Horizontal" : pol == 1 ? "Vertical" : "Auto"));
+    m_PM_TpPol->setText(QString("Polarity:    ") + (pol == 0   ? "Horizontal"
+                                                    : pol == 1 ? "Vertical"
+                                                               : "Auto"));
     m_PM_TpFEC->setText("FEC:    " + QString::fromStdString(m_db.GetTransponderFecText(t)));
   } else {
-    m_PM_TpPol->setText("Band Width:  [" + QString::fromStdString(m_db.GetTerTransponderBandwidthText(t)) + "]");
+    m_PM_TpPol->setText("Band Width:  [" + QString::fromStdString(m_db.GetTerTransponderBandwidthText(t)) +
+                        "]");
     m_PM_TpFEC->setText("Frequency:  [" + QString::fromStdString(m_db.GetTerTransponderFrequencyText(t)) +
                         "] MHz");
   }

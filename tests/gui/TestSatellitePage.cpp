@@ -187,7 +187,8 @@ class TestSatellitePage : public QObject {
   void showActiveSatellites() {
     m_DataBase& db = Db();
     const std::vector<int> counts = db.CountServicesPerSatellite();
-    const int active = static_cast<int>(std::count_if(counts.begin(), counts.end(), [](int n) { return n > 0; }));
+    const int active =
+        static_cast<int>(std::count_if(counts.begin(), counts.end(), [](int n) { return n > 0; }));
     QVERIFY(active > 0 && active < 64);
     QAction* show = f.Find<QAction>("PM_ShowSat");
     show->trigger();

@@ -91,7 +91,8 @@ class TestTransponderPage : public QObject {
     QCOMPARE(Cell(3, 0), QString("3"));
     QCOMPARE(Cell(3, 5), QString::number(sat + 1));
     QCOMPARE(f.Find<QToolButton>("TB_TpAnt")->text(), QString::fromStdString(db.GetAntennaLabel(sat)));
-    QCOMPARE(f.Find<QLineEdit>("E_SatTpFre")->text(), QString::fromStdString(db.GetTransponderFrequencyText(t)));
+    QCOMPARE(f.Find<QLineEdit>("E_SatTpFre")->text(),
+             QString::fromStdString(db.GetTransponderFrequencyText(t)));
     QCOMPARE(f.Find<QToolButton>("SB_TpFEC")->text(), QString::fromStdString(db.GetTransponderFecText(t)));
     // Its services, numbered from 1.
     auto* list = f.Find<QListWidget>("LB_SatTpSer");
