@@ -56,7 +56,9 @@ class Simulator {
   const QString& Device() const { return m_device; }
   // Exit code once the session is over as the receiver sees it; -1 when it did not end.
   int Finish() {
-    return m_process.waitForFinished() && m_process.exitStatus() == QProcess::NormalExit
+    // The window's event pump may already have seen the simulator end.
+    if (m_process.state() != QProcess::NotRunning) m_process.waitForFinished();
+    return m_process.state() == QProcess::NotRunning && m_process.exitStatus() == QProcess::NormalExit
                ? m_process.exitCode()
                : -1;
   }
