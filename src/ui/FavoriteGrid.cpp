@@ -1,3 +1,4 @@
+#include "ui/RecordText.h"
 #include "ui/FavoriteGrid.h"
 
 #include <QApplication>
@@ -48,7 +49,7 @@ QString FavoriteGridModel::CellText(int gridRow, int column) const {
   const int s = ServiceAtRow(gridRow);
   if (s < 0) return QString();
   if (column == 0) return QString::number(gridRow);
-  return QString::fromStdString(m_db.GetServiceName(s));
+  return FromRecord(m_db.GetServiceName(s));
 }
 
 int FavoriteGridModel::rowCount(const QModelIndex& parent) const {

@@ -1,5 +1,6 @@
 // The Favorite page's construction, fills, paging and name edits. The grids' mouse handling and
 // drops are in FavoritePageDrop.cpp.
+#include "ui/RecordText.h"
 #include "ui/FavoritePage.h"
 
 #include <QEvent>
@@ -212,7 +213,7 @@ void FavoritePage::FillFavoriteGroups() {
       edit->setText(LanguageGroupName(group));
       grid->GridModel()->Clear();  // the database holds no services for a language group
     } else {
-      edit->setText(QString::fromStdString(m_db.GetFavoriteGroupName(group)));
+      edit->setText(FromRecord(m_db.GetFavoriteGroupName(group)));
       FillFavoriteGroupGrid(1u << group);
     }
   }
@@ -256,7 +257,7 @@ void FavoritePage::E_Fav1KeyUp(int tag) {
   if (!Loaded() || LanguageMode()) return;
   const int group = GroupOfTag(tag);
   if (group < 0) return;
-  const std::string text = NameEdit(tag)->text().toStdString();
+  const std::string text = ToRecord(NameEdit(tag)->text());
   if (text == m_db.GetFavoriteGroupName(group)) return;  // nothing typed
   m_db.SetFavoriteGroupName(1u << group, text);
   SetModified();

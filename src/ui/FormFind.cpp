@@ -1,3 +1,4 @@
+#include "ui/RecordText.h"
 #include "ui/FormFind.h"
 
 #include <QAbstractTableModel>
@@ -30,7 +31,7 @@ class FindResultModel : public QAbstractTableModel {
     const auto& rows = m_search.Rows();
     if (role != Qt::DisplayRole || index.row() >= static_cast<int>(rows.size())) return QVariant();
     const ServiceSearch::Row& r = rows[static_cast<size_t>(index.row())];
-    return QString::fromStdString(index.column() == 0 ? r.index : r.name);
+    return FromRecord(index.column() == 0 ? r.index : r.name);
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
@@ -98,7 +99,7 @@ int FormFind::Run() {
 }
 
 void FormFind::E_ProgNameChange(const QString& text) {
-  m_search.TextChanged(text.toStdString());
+  m_search.TextChanged(ToRecord(text));
   m_model->Reset();
   if (!m_search.Rows().empty()) m_XSG_FindSer->selectRow(0);
 }

@@ -1,3 +1,4 @@
+#include "ui/RecordText.h"
 #include "ui/FormMove.h"
 
 #include <QGridLayout>
@@ -43,14 +44,14 @@ FormMove::FormMove(TSDIAppForm& form, QWidget* parent)
 
 int FormMove::Run(int viewCount) {
   m_move.Show(viewCount);
-  m_L_Area->setText(QString::fromStdString(m_move.AreaLabel()));
+  m_L_Area->setText(FromRecord(m_move.AreaLabel()));
   exec();
   hide();
   return m_move.Result();
 }
 
 void FormMove::SB_OKClick() {
-  if (m_move.Go(m_E_Move->text().toStdString())) {
+  if (m_move.Go(ToRecord(m_E_Move->text()))) {
     accept();
     return;
   }

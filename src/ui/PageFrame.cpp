@@ -41,8 +41,10 @@ PageFrame::PageFrame(TSDIAppForm& form) : QObject(&form), m_form(form) {
   connect(m_transponder, &TransponderPage::goToPage, this, &PageFrame::GoTo);
   connect(m_satellite, &SatellitePage::goToPage, this, &PageFrame::GoTo);
   // The leave check runs before the user's own tab changes (mouse, wheel and keys).
-  form.PageControl()->tabBar()->installEventFilter(this);
-  form.PageControl()->installEventFilter(this);
+  m_pages = form.PageControl();
+  m_bar = m_pages->tabBar();
+  m_bar->installEventFilter(this);
+  m_pages->installEventFilter(this);
 }
 
 PageFrame* InstallPages(TSDIAppForm& form) {
@@ -94,8 +96,9 @@ bool PageFrame::PC_MainChanging() {
 }
 
 bool PageFrame::eventFilter(QObject* watched, QEvent* event) {
-  QTabWidget* pages = m_form.PageControl();
-  QTabBar* bar = pages->tabBar();
+  QTabWidget* pages = m_pages;
+  QTabBar* bar = m_bar;
+  if (!pages || !bar) return false;
   bool changing = false;
   if (watched == bar && event->type() == QEvent::MouseButtonPress) {
     auto* press = static_cast<QMouseEvent*>(event);

@@ -1,3 +1,4 @@
+#include "ui/RecordText.h"
 #include "ui/ProviderPage.h"
 
 #include <QHBoxLayout>
@@ -73,14 +74,14 @@ ProviderPage::ProviderPage(TSDIAppForm& form, Kind kind)
   left->setFixedWidth(n.listWidth);
   m_list = new ColumnListView(n.list, 1, n.itemHeight, left);
   m_list->setModel(new SlotListModel(
-      [this](int, int slot) { return QString::fromStdString(NameOf(slot)); }, n.itemHeight, m_list));
+      [this](int, int slot) { return FromRecord(NameOf(slot)); }, n.itemHeight, m_list));
   left->layout()->addWidget(m_list);
   body->addWidget(left);
   QWidget* right = Panel(this, n.servicePanel);
   m_services = new ColumnListView(n.services, 3, n.itemHeight, right);
   m_services->setModel(new SlotListModel(
       [this](int item, int slot) {
-        return QStringLiteral("%1:  %2").arg(item + 1).arg(QString::fromStdString(m_db.GetServiceName(slot)));
+        return QStringLiteral("%1:  %2").arg(item + 1).arg(FromRecord(m_db.GetServiceName(slot)));
       },
       n.itemHeight, m_services));
   right->layout()->addWidget(m_services);
@@ -172,7 +173,7 @@ void ProviderPage::FillList() {
 void ProviderPage::FillServices() {
   m_db.SetViewMode(m_kind == Provider ? VIEW_PROVIDER : VIEW_CAS);
   m_db.BuildServiceView();
-  const QString name = QString::fromStdString(Selected() >= 0 ? NameOf(Selected()) : std::string());
+  const QString name = FromRecord(Selected() >= 0 ? NameOf(Selected()) : std::string());
   if (m_name->text() != name) m_name->setText(name);  // an unchanged text keeps the cursor
   std::vector<int> entries;
   for (int p = 1; p <= m_db.GetServiceViewCount(); ++p) entries.push_back(m_db.GetServiceViewEntry(p));
@@ -203,7 +204,7 @@ bool ProviderPage::eventFilter(QObject* watched, QEvent* event) {
 void ProviderPage::NameKeyUp() {
   if (!Loaded()) return;
   const int slot = Selected();
-  const std::string text = m_name->text().toStdString();
+  const std::string text = ToRecord(m_name->text());
   if (text == NameOf(slot)) return;  // nothing typed
   const bool stored = m_kind == Provider ? m_db.SetProviderName(slot, text) : m_db.SetCasName(slot, text);
   if (!stored) return;  // no entry selected

@@ -1,3 +1,4 @@
+#include "ui/RecordText.h"
 #include "ui/SatelliteGridModel.h"
 
 #include <QBrush>
@@ -11,7 +12,7 @@ const char* const kCaptions[] = {"Index", "LONG.", "Antenna.Name", "LNB Frequenc
                                  "12V",   "Power", "DiSEqC",       "Motor"};
 const int kWidths[] = {50, 70, 200, 100, 60, 60, 60, 70, 70};
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) { return FromRecord(text); }
 }  // namespace
 
 SatelliteGridModel::SatelliteGridModel(m_DataBase& db, QObject* parent)

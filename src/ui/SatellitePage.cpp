@@ -1,5 +1,6 @@
 // Construction of the Satellite page and its page operations: refresh, grid fill, row refresh,
 // the tool bar and auto scan bar of the selected satellite and its service list.
+#include "ui/RecordText.h"
 #include "ui/SatellitePage.h"
 
 #include <QAction>
@@ -20,7 +21,7 @@
 using pagebars::ShowText;
 
 namespace {
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) { return FromRecord(text); }
 
 const char* const kLnbMenu[] = {"Uni(9750/10600)", "Uni(9750/10750)", "LowBand(9750)", "HighBand(10600)",
                                 "One Cable L",     "One Cable H",     "C-Band(5150)",  "Ku(10000/10450)",

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "ui/RecordText.h"
 #include "app/UserDialogs.h"
 #include "app/window/TSDIAppForm.h"
 #include "db/M_database.h"
@@ -34,14 +35,14 @@ int ParseLongitudeEntry(const QString& typed, std::string* number) {
   if (digitFirst) part = suffix ? t.chopped(1).trimmed() : t;
   double degrees = -1;
   if (!part.isEmpty() && part.size() <= kLongitudeDigits &&
-      !numbertext::ParseDecimal(part.toStdString(), degrees))
+      !numbertext::ParseDecimal(ToRecord(part), degrees))
     degrees = -1;
   if (part.isEmpty() || part.size() > kLongitudeDigits || degrees < 0 || degrees > 360) return -1;
   if (digitFirst && t.endsWith('W')) {
     degrees = 360 - degrees;
     part = QString::number(degrees, 'f', 1);
   }
-  *number = part.toStdString();
+  *number = ToRecord(part);
   return static_cast<int>(degrees * 10 + 0.5);
 }
 }  // namespace
@@ -202,7 +203,7 @@ void SatellitePage::EditSatellite(Setter set) {
 
 void SatellitePage::E_AntNameKeyUp() {
   if (!Loaded() || Selected() < 0) return;
-  const std::string text = m_E_AntName->text().toStdString();
+  const std::string text = ToRecord(m_E_AntName->text());
   if (text == m_db.GetAntennaName(Selected())) return;  // a key that typed nothing
   EditSatellite([&](int s) { return m_db.SetAntennaName(s, text); });
 }
@@ -210,7 +211,7 @@ void SatellitePage::E_AntNameKeyUp() {
 void SatellitePage::E_SatLongKeyUp() {
   if (!Loaded() || Selected() < 0) return;
   const int s = Selected();
-  if (m_E_SatLong->text().trimmed() == QString::fromStdString(m_db.GetAntennaLongitudeText(s)).trimmed())
+  if (m_E_SatLong->text().trimmed() == FromRecord(m_db.GetAntennaLongitudeText(s)).trimmed())
     return;  // a key that typed nothing
   std::string number;
   if (ParseLongitudeEntry(m_E_SatLong->text(), &number) < 0) {
@@ -228,7 +229,7 @@ void SatellitePage::E_SatLongKeyUp() {
 void SatellitePage::CB_AntFreqChange() {
   if (m_showing || !Loaded() || Selected() < 0 || !m_CB_AntFreq->isEnabled()) return;
   uint32_t mhz = 0;
-  const std::string text = m_CB_AntFreq->currentText().toStdString();
+  const std::string text = ToRecord(m_CB_AntFreq->currentText());
   // A box that holds no whole number yet (emptied while typing) changes nothing.
   if (!numbertext::ParseUnsigned(text, mhz) || mhz > 0xFFFF) return;
   if (static_cast<int>(mhz) == m_db.GetAntennaUserLnbFrequency(Selected())) return;
@@ -275,12 +276,12 @@ void SatellitePage::AutoScanEditKeyUp(QLineEdit* edit) {
                                        : m_db.GetAutoScanTpSymbolRateText(s, m_autoScan);
   if (!IsValidNumber(edit->text(), 0, frequency ? 12750 : 45000)) {
     ShowMessage(m_form.Dialogs(), frequency ? 44 : 45, notice::kValidationError);
-    edit->setText(QString::fromStdString(stored));
+    edit->setText(FromRecord(stored));
     edit->setFocus();
     return;
   }
-  if (edit->text().toStdString() == stored) return;  // a key that typed nothing
-  const std::string text = edit->text().toStdString();
+  if (ToRecord(edit->text()) == stored) return;  // a key that typed nothing
+  const std::string text = ToRecord(edit->text());
   const bool written = frequency ? m_db.SetAutoScanTpFrequency(s, m_autoScan, text)
                                  : m_db.SetAutoScanTpSymbolRate(s, m_autoScan, text);
   if (written) SetModified();  // the bar keeps what was typed

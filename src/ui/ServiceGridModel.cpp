@@ -1,3 +1,4 @@
+#include "ui/RecordText.h"
 #include "ui/ServiceGridModel.h"
 
 #include <QColor>
@@ -37,28 +38,28 @@ QString ServiceGridModel::CellText(int gridRow, int column) const {
   const int s = ServiceAtRow(gridRow);
   if (s < 0) return QString();
   if (column == ColNumber) return QString::number(gridRow);
-  if (column == ColName) return QString::fromStdString(m_db.GetServiceName(s));
+  if (column == ColName) return FromRecord(m_db.GetServiceName(s));
   if (m_layout == Favorite) return QString();
   const bool refreshed = m_refreshed[static_cast<size_t>(gridRow - 1)] != 0;
   switch (column) {
     case ColProvider: {
       const int p = m_db.GetServiceProvider(s);
       if (p < 0) return refreshed ? QStringLiteral("NO Provider") : QString();
-      return QString::fromStdString(m_db.GetProviderName(p));
+      return FromRecord(m_db.GetProviderName(p));
     }
     case ColTransponder: {
       const int t = m_db.GetServiceTransponder(s);
       if (t < 0) return refreshed ? QStringLiteral("NO TP") : QStringLiteral(" NO TP");
-      return QString::fromStdString(m_db.GetTransponderLabel(t, m_db.GetViewDelivery()));
+      return FromRecord(m_db.GetTransponderLabel(t, m_db.GetViewDelivery()));
     }
     case ColVideo:
-      return QString::fromStdString(m_db.GetServiceVideoPidText(s));
+      return FromRecord(m_db.GetServiceVideoPidText(s));
     case ColAudio:
-      return QString::fromStdString(m_db.GetServiceAudioPidText(s));
+      return FromRecord(m_db.GetServiceAudioPidText(s));
     case ColPcr:
-      return QString::fromStdString(m_db.GetServicePcrPidText(s));
+      return FromRecord(m_db.GetServicePcrPidText(s));
     case ColId:
-      return QString::fromStdString(m_db.GetServiceIdText(s));
+      return FromRecord(m_db.GetServiceIdText(s));
     default:
       return QString();
   }

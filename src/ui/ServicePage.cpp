@@ -1,5 +1,6 @@
 // The Service page's refresh, grid fill, edit bar display, row refresh, leave check and the
 // reactions to the window's list switches.
+#include "ui/RecordText.h"
 #include "ui/ServicePage.h"
 
 #include <QAction>
@@ -22,7 +23,7 @@ void ShowText(QLineEdit* edit, const QString& text) {
   if (edit->text() != text) edit->setText(text);  // an unchanged text keeps the cursor
 }
 
-void ShowText(QLineEdit* edit, const std::string& text) { ShowText(edit, QString::fromStdString(text)); }
+void ShowText(QLineEdit* edit, const std::string& text) { ShowText(edit, FromRecord(text)); }
 
 // A choice-only combo shows one item: the stored value's text.
 void ShowSingleItem(QComboBox* combo, const QString& text) {
@@ -89,7 +90,7 @@ void ServicePage::FillServiceGrid() {
     items.reserve(m_db.GetServiceViewCount());
     for (int i = 1; i <= m_db.GetServiceViewCount(); ++i)
       items << QString("%1:  %2").arg(i).arg(
-          QString::fromStdString(m_db.GetServiceName(m_db.GetServiceViewEntry(i))));
+          FromRecord(m_db.GetServiceName(m_db.GetServiceViewEntry(i))));
     m_LB_Hd->addItems(items);
   }
   m_model->Fill(m_favEdit ? ServiceGridModel::Favorite : ServiceGridModel::Program);
@@ -161,7 +162,7 @@ void ServicePage::ShowCurrentService() {
   if (s < 0) {
     ShowText(m_E_SerName, QStringLiteral("No Service"));
     if (satellite) {
-      const QString label = QString::fromStdString(m_db.GetAntennaLabel(m_db.GetSelectedSatellite()));
+      const QString label = FromRecord(m_db.GetAntennaLabel(m_db.GetSelectedSatellite()));
       m_TB_SerAnt->setText(label);
       m_TB_SerAntHd->setText(label);
     }
@@ -175,14 +176,14 @@ void ServicePage::ShowCurrentService() {
   ShowText(m_E_SerName, m_db.GetServiceName(s));
   if (satellite) {
     const int sat = m_db.GetServiceSatellite(s);
-    const QString label = QString::fromStdString(m_db.GetAntennaLabel(sat));
+    const QString label = FromRecord(m_db.GetAntennaLabel(sat));
     m_TB_SerAnt->setText(label);
     m_TB_SerAntHd->setText(label);
     m_db.SetSelectedSatellite(sat);
   }
   const int t = m_db.GetServiceTransponder(s);
   if (!m_favEdit) SetTransponderDetailsEnabled(t >= 0);
-  const QString label = QString::fromStdString(m_db.GetTransponderLabel(t, m_db.GetViewDelivery()));
+  const QString label = FromRecord(m_db.GetTransponderLabel(t, m_db.GetViewDelivery()));
   if (satellite) {
     m_CB_SerTpFEC->setCurrentIndex(t >= 0 ? m_db.GetTransponderFec(t) : -1);
     ShowText(m_E_SerTpFre, t >= 0 ? m_db.GetTransponderFrequencyText(t) : std::string());
@@ -192,14 +193,15 @@ void ServicePage::ShowCurrentService() {
     ShowSingleItem(m_CB_SerTp, label);
   } else {
     m_CB_TerTpBW->setCurrentIndex(t >= 0 ? m_db.GetTerTransponderBandwidth(t) : -1);
-    ShowText(m_E_TerTpFre_Sev, t >= 0 ? m_db.GetTerTransponderFrequencyText(t) : std::string());
+    ShowText(m_E_TerTpFre_Sev,
+             m_db.IsTerTransponderUsed(t) ? std::to_string(m_db.GetTerTransponderFrequency(t)) : std::string());
     ShowText(m_E_TerTpChNo_Sev, t >= 0 ? QString::number(m_db.GetTerTransponderChannel(t)) : QString());
     ShowSingleItem(m_CB_TerTpDetail, label);
   }
   m_db.SetSelectedTransponder(t);
   const int p = m_db.GetServiceProvider(s);
   m_CB_SerPro->setEditText(p < 0 ? QStringLiteral("  [Blank], Please Select.")
-                                 : QStringLiteral("  ") + QString::fromStdString(m_db.GetProviderName(p)));
+                                 : QStringLiteral("  ") + FromRecord(m_db.GetProviderName(p)));
   if (p >= 0) m_db.SetSelectedProvider(p);
   m_db.SetSelectedCas(m_db.FindCasByIdentifier(m_db.GetServiceCa(s, 0)));
   ShowServiceFavorites(s);
@@ -221,7 +223,7 @@ void ServicePage::ShowServiceFavorites(int service) {
     QToolButton* b = m_SB_Fav[static_cast<size_t>(k - 1)];
     if (groups) {
       b->setText(QString("%1").arg(k, 2, 10, QLatin1Char('0')));
-      b->setToolTip(QString::fromStdString(m_db.GetFavoriteGroupName(k - 1)));
+      b->setToolTip(FromRecord(m_db.GetFavoriteGroupName(k - 1)));
     }
     b->setChecked(service >= 0 && (mask & (1u << (k - 1))) != 0);
   }

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include "ui/RecordText.h"
 #include "app/UserDialogs.h"
 #include "app/window/TSDIAppForm.h"
 #include "db/M_database.h"
@@ -46,7 +47,7 @@ void ServicePage::E_SerNameKeyUp() {
   if (!Loaded() || m_favEdit) return;
   const int s = m_db.GetCurrentService();
   if (!m_db.IsServiceUsed(s)) return;
-  const std::string text = m_E_SerName->text().toStdString();
+  const std::string text = ToRecord(m_E_SerName->text());
   if (text == m_db.GetServiceName(s)) return;  // nothing typed
   m_db.SetServiceName(s, text);
   SetModified();
@@ -74,12 +75,12 @@ void ServicePage::PidKeyUp(QLineEdit* edit) {
     const std::string stored = (m_db.*f.get)(s);
     if (!IsValidNumber(edit->text(), 0, f.max)) {
       ShowMessage(m_form.Dialogs(), 53);
-      edit->setText(QString::fromStdString((m_db.*f.get)(s)));
+      edit->setText(FromRecord((m_db.*f.get)(s)));
       edit->setFocus();
       return;
     }
-    if (edit->text().toStdString() == stored) return;  // nothing typed
-    (m_db.*f.set)(s, edit->text().toStdString());
+    if (ToRecord(edit->text()) == stored) return;  // nothing typed
+    (m_db.*f.set)(s, ToRecord(edit->text()));
     SetModified();
     if (edit != m_E_Pmt) RefreshServiceRows();
     ShowCurrentService();
@@ -89,9 +90,10 @@ void ServicePage::PidKeyUp(QLineEdit* edit) {
 void ServicePage::RestoreTransponderEdit(QLineEdit* edit) {
   const int t = m_db.GetSelectedTransponder();
   QString text;
-  if (edit == m_E_SerTpFre) text = QString::fromStdString(m_db.GetTransponderFrequencyText(t));
-  if (edit == m_E_SerTpSys) text = QString::fromStdString(m_db.GetTransponderSymbolRateText(t));
-  if (edit == m_E_TerTpFre_Sev) text = QString::fromStdString(m_db.GetTerTransponderFrequencyText(t));
+  if (edit == m_E_SerTpFre) text = FromRecord(m_db.GetTransponderFrequencyText(t));
+  if (edit == m_E_SerTpSys) text = FromRecord(m_db.GetTransponderSymbolRateText(t));
+  // The terrestrial frequency is entered in kHz, so the edit shows the stored kHz.
+  if (edit == m_E_TerTpFre_Sev && m_db.IsTerTransponderUsed(t)) text = QString::number(m_db.GetTerTransponderFrequency(t));
   if (edit == m_E_TerTpChNo_Sev) text = QString::number(m_db.GetTerTransponderChannel(t));
   edit->setText(text);
 }
@@ -117,7 +119,7 @@ void ServicePage::TransponderEditKeyUp(QLineEdit* edit) {
   const bool same = edit->text() == typed;
   edit->setText(typed);
   if (same) return;  // nothing typed
-  const std::string text = typed.toStdString();
+  const std::string text = ToRecord(typed);
   bool written = false;
   if (edit == m_E_SerTpFre) written = m_db.SetTransponderFrequency(t, text);
   if (edit == m_E_SerTpSys) written = m_db.SetTransponderSymbolRate(t, text);
@@ -167,7 +169,7 @@ void ServicePage::TransponderDropDown() {
   chooser->clear();
   QStringList labels;
   for (int i = 1; i <= m_db.GetTransponderViewCount(); ++i)
-    labels << QString::fromStdString(
+    labels << FromRecord(
         m_db.GetTransponderLabel(m_db.GetTransponderViewEntry(i), m_db.GetViewDelivery()));
   chooser->addItems(labels);
   chooser->setCurrentIndex(0);
@@ -197,7 +199,7 @@ void ServicePage::CB_SerProDropDown() {
   m_CB_SerPro->clear();
   QStringList names;
   for (int i = 1; i <= m_db.GetProviderViewCount(); ++i)
-    names << QString::fromStdString(m_db.GetProviderName(m_db.GetProviderViewEntry(i)));
+    names << FromRecord(m_db.GetProviderName(m_db.GetProviderViewEntry(i)));
   m_CB_SerPro->addItems(names);
   m_CB_SerPro->setCurrentIndex(0);
 }
@@ -230,7 +232,7 @@ void ServicePage::TB_SerAntClick() {
   };
   add("  All Satellite", 65);
   for (int i = 1; i <= m_db.GetSatelliteViewCount(); ++i)
-    add(QString::fromStdString(m_db.GetAntennaLabel(m_db.GetSatelliteViewEntry(i))), i);
+    add(FromRecord(m_db.GetAntennaLabel(m_db.GetSatelliteViewEntry(i))), i);
   m_PM_SerSatList->popup(QCursor::pos());
 }
 

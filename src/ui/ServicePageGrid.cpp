@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QToolButton>
 
+#include "ui/RecordText.h"
 #include "app/UserDialogs.h"
 #include "app/window/TSDIAppForm.h"
 #include "db/M_database.h"
@@ -53,7 +54,7 @@ bool ServicePage::GridMouseMove(int column, int row, Qt::MouseButtons buttons) {
       else if (column >= 4 && column <= 14)
         m_grid->SetRangeSelect(false);
     } else if (IsFavoriteColumn(column)) {
-      m_grid->setToolTip(QString::fromStdString(m_db.GetFavoriteGroupName(column - 2)));
+      m_grid->setToolTip(FromRecord(m_db.GetFavoriteGroupName(column - 2)));
     } else {
       m_grid->viewport()->setCursor(Qt::PointingHandCursor);
       drag = true;

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include "ui/RecordText.h"
 #include "app/UserDialogs.h"
 #include "app/window/TSDIAppForm.h"
 #include "db/M_database.h"
@@ -43,7 +44,7 @@ void ServicePage::PM_ServiceRightPopup() {
   const uint32_t mask = s >= 0 ? m_db.GetServiceFavoriteMask(s) : 0;
   for (int g = 0; g < 32; ++g)
     m_PM_Fav[static_cast<size_t>(g)]->setText((mask & (1u << g) ? "YES    " : "NO     ") +
-                                              QString::fromStdString(m_db.GetFavoriteGroupName(g)));
+                                              FromRecord(m_db.GetFavoriteGroupName(g)));
   m_form.findChild<QAction*>("PM_SerPaste")->setEnabled(m_form.Document().cutPending);
 }
 

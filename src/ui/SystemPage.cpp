@@ -1,4 +1,5 @@
 // Showing the system settings and the handlers of the System page.
+#include "ui/RecordText.h"
 #include "ui/SystemPage.h"
 
 #include <QComboBox>
@@ -72,7 +73,7 @@ void SystemPage::FillLanguageLists() {
   for (int code : kLanguageOrder)
     if (mask & (1u << code)) {
       m_languageCodes.push_back(code);
-      names << QString::fromStdString(m_DataBase::GetLanguageName(code));
+      names << FromRecord(m_DataBase::GetLanguageName(code));
     }
   for (QComboBox* c : {m_CB_MenuLang, m_CB_AudLang, m_CB_EpgLang, m_CB_TelLang, m_CB_SubLang}) {
     const QSignalBlocker block(c);
@@ -142,7 +143,7 @@ void SystemPage::ShowSystemSettings() {
 
   {
     const QSignalBlocker block(m_E_Pass);
-    m_E_Pass->setText(QString::fromStdString(db.GetPin()));
+    m_E_Pass->setText(FromRecord(db.GetPin()));
   }
   ConfirmBoxReadOnly();
 }
@@ -361,7 +362,7 @@ void SystemPage::E_PassKeyUp() {
 void SystemPage::E_ConPassChange(const QString& text) {
   if (!Loaded() || m_E_ConPass->isReadOnly() || text.size() != kPasswordLength || text != m_E_Pass->text()) return;
   Modified();
-  m_db.SetPin(text.toStdString());
+  m_db.SetPin(ToRecord(text));
 }
 
 // An empty confirmation may be left: nothing was stored, so the password change is abandoned.

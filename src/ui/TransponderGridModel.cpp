@@ -1,3 +1,4 @@
+#include "ui/RecordText.h"
 #include "ui/TransponderGridModel.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@ const int kSatWidths[] = {100, 100, 60, 100, 60, 120};
 const char* const kTerCaptions[] = {"TP.NO", "CH.Num", "Freq", "Band Mode"};
 const int kTerWidths[] = {100, 100, 120, 100};
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) { return FromRecord(text); }
 }  // namespace
 
 TransponderGridModel::TransponderGridModel(m_DataBase& db, QObject* parent)

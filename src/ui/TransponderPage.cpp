@@ -1,5 +1,6 @@
 // Construction of the Transponder page and its page operations: refresh, grid fill, the edit
 // bar of the selected transponder, its service list and the row refresh.
+#include "ui/RecordText.h"
 #include "ui/TransponderPage.h"
 
 #include <QAction>
@@ -20,7 +21,7 @@
 using pagebars::ShowText;
 
 namespace {
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) { return FromRecord(text); }
 
 QString PolarityCaption(int polarity) {
   return polarity == 0   ? QStringLiteral("Horizontal")

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include "ui/RecordText.h"
 #include "app/UserDialogs.h"
 #include "app/window/TSDIAppForm.h"
 #include "db/M_database.h"
@@ -89,8 +90,8 @@ void TransponderPage::BuildContextMenu() {
 
 QString TransponderPage::StoredNumberText(QLineEdit* edit) const {
   const int t = m_db.GetSelectedTransponder();
-  if (edit == m_E_SatTpFre) return QString::fromStdString(m_db.GetTransponderFrequencyText(t));
-  if (edit == m_E_SatTpSys) return QString::fromStdString(m_db.GetTransponderSymbolRateText(t));
+  if (edit == m_E_SatTpFre) return FromRecord(m_db.GetTransponderFrequencyText(t));
+  if (edit == m_E_SatTpSys) return FromRecord(m_db.GetTransponderSymbolRateText(t));
   // The terrestrial frequency is entered in kHz, so the edit shows the stored kHz.
   if (edit == m_E_TerTpFre)
     return m_db.IsTerTransponderUsed(t) ? QString::number(m_db.GetTerTransponderFrequency(t)) : QString();
@@ -119,7 +120,7 @@ void TransponderPage::NumberEditKeyUp(QLineEdit* edit) {
     return;
   }
   if (edit->text() == StoredNumberText(edit)) return;  // a key that typed nothing
-  const std::string text = edit->text().toStdString();
+  const std::string text = ToRecord(edit->text());
   bool written = false;
   if (edit == m_E_SatTpFre) written = m_db.SetTransponderFrequency(t, text);
   if (edit == m_E_SatTpSys) written = m_db.SetTransponderSymbolRate(t, text);
@@ -178,7 +179,7 @@ void TransponderPage::TB_TpAntClick() {
   if (!Loaded() || !Satellite()) return;
   m_PM_SatTpSatList->clear();
   for (int i = 1; i <= m_db.GetSatelliteViewCount(); ++i)
-    m_PM_SatTpSatList->addAction(QString::fromStdString(m_db.GetAntennaLabel(m_db.GetSatelliteViewEntry(i))))
+    m_PM_SatTpSatList->addAction(FromRecord(m_db.GetAntennaLabel(m_db.GetSatelliteViewEntry(i))))
         ->setData(i);
   m_PM_SatTpSatList->popup(QCursor::pos());
 }
@@ -222,11 +223,11 @@ void TransponderPage::PM_SatTpRightPopup() {
     m_PM_TpPol->setText(QString("Polarity:    ") + (pol == 0   ? "Horizontal"
                                                     : pol == 1 ? "Vertical"
                                                                : "Auto"));
-    m_PM_TpFEC->setText("FEC:    " + QString::fromStdString(m_db.GetTransponderFecText(t)));
+    m_PM_TpFEC->setText("FEC:    " + FromRecord(m_db.GetTransponderFecText(t)));
   } else {
-    m_PM_TpPol->setText("Band Width:  [" + QString::fromStdString(m_db.GetTerTransponderBandwidthText(t)) +
+    m_PM_TpPol->setText("Band Width:  [" + FromRecord(m_db.GetTerTransponderBandwidthText(t)) +
                         "]");
-    m_PM_TpFEC->setText("Frequency:  [" + QString::fromStdString(m_db.GetTerTransponderFrequencyText(t)) +
+    m_PM_TpFEC->setText("Frequency:  [" + FromRecord(m_db.GetTerTransponderFrequencyText(t)) +
                         "] MHz");
   }
 }

@@ -59,6 +59,18 @@ class TestSavedEdits : public QObject {
     QCOMPARE(s["service_id"].toInt(), 54321);
     QCOMPARE(s["locked"].toBool(), !wasLocked);
   }
+
+  void namesAreSingleByteTexts() {
+    // One typed character is one stored byte, and a stored byte shows as one character.
+    const int slot = f.Db().GetCurrentService();
+    QLineEdit* name = f.Find<QLineEdit>("E_SerName");
+    name->setFocus();
+    name->selectAll();
+    for (const QChar c : QString::fromUtf8("T\u00e9l\u00e9 \u00c9t\u00e9"))  // keyClicks types ASCII only
+      QTest::sendKeyEvent(QTest::Click, name, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    QCOMPARE(f.Db().GetServiceName(slot), std::string("T\xe9l\xe9 \xc9t\xe9"));
+    QCOMPARE(f.page->GridModel()->CellText(1, 1), QString::fromUtf8("T\u00e9l\u00e9 \u00c9t\u00e9"));
+  }
 };
 
 QTEST_MAIN(TestSavedEdits)
