@@ -41,10 +41,8 @@ PageFrame::PageFrame(TSDIAppForm& form) : QObject(&form), m_form(form) {
   connect(m_transponder, &TransponderPage::goToPage, this, &PageFrame::GoTo);
   connect(m_satellite, &SatellitePage::goToPage, this, &PageFrame::GoTo);
   // The leave check runs before the user's own tab changes (mouse, wheel and keys).
-  m_pages = form.PageControl();
-  m_bar = m_pages->tabBar();
-  m_bar->installEventFilter(this);
-  m_pages->installEventFilter(this);
+  form.PageControl()->tabBar()->installEventFilter(this);
+  form.PageControl()->installEventFilter(this);
 }
 
 PageFrame* InstallPages(TSDIAppForm& form) {
@@ -96,9 +94,13 @@ bool PageFrame::PC_MainChanging() {
 }
 
 bool PageFrame::eventFilter(QObject* watched, QEvent* event) {
-  QTabWidget* pages = m_pages;
-  QTabBar* bar = m_bar;
-  if (!pages || !bar) return false;
+  // Only a press, the wheel or a key can change the page. Nothing else is looked at, also
+  // because the tab widgets keep receiving events while the window is being destroyed.
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::Wheel && type != QEvent::KeyPress)
+    return QObject::eventFilter(watched, event);
+  QTabWidget* pages = m_form.PageControl();
+  QTabBar* bar = pages->tabBar();
   bool changing = false;
   if (watched == bar && event->type() == QEvent::MouseButtonPress) {
     auto* press = static_cast<QMouseEvent*>(event);

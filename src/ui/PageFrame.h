@@ -3,9 +3,6 @@
 // It plugs into TSDIAppForm through the window's hooks and signals.
 #pragma once
 #include <QObject>
-#include <QPointer>
-#include <QTabBar>
-#include <QTabWidget>
 
 class FavoritePage;
 class ProviderPage;
@@ -51,10 +48,6 @@ class PageFrame : public QObject {
   void SetFavoriteTabText();
 
   TSDIAppForm& m_form;
-  // The watched widgets, held apart from the window: while the window is being destroyed its
-  // widgets still receive events after the window object itself is gone.
-  QPointer<QTabWidget> m_pages;
-  QPointer<QTabBar> m_bar;
   ServicePage* m_service = nullptr;
   SystemPage* m_system = nullptr;
   TransponderPage* m_transponder = nullptr;
