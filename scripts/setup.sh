@@ -8,7 +8,6 @@ TORVANE_PACKAGES=(
   qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6
   liblzo2-dev libsimpleini-dev libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  socat xvfb xauth
 )
 
 torvane_missing_packages() {
@@ -28,7 +27,7 @@ torvane_install() {
   echo "Installing missing packages: $missing"
   local sudo=()
   if [ "$(id -u)" -ne 0 ]; then
-    if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null || [ -t 0 ]; then
+    if command -v sudo >/dev/null 2>&1 && { sudo -n true 2>/dev/null || [ -t 0 ]; }; then
       sudo=(sudo)
     else
       echo "error: these packages are missing and this user can neither run apt-get nor sudo:" >&2

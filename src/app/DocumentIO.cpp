@@ -12,7 +12,9 @@ DocResult Failure(const m_DLDFile& file) {
   DocResult r;
   r.messageCode = file.LastMessageCode();
   r.detail = file.LastErrorDetail();
-  r.message = r.messageCode ? GetMessageText(static_cast<uint16_t>(r.messageCode)) : r.detail;
+  r.message = r.messageCode ? GetMessageText(static_cast<uint16_t>(r.messageCode))
+                            : file.LastError() == DldError::DatabaseTooLarge ? "Save File Error: the database is too large"
+                                                                            : "Save File Error";
   return r;
 }
 

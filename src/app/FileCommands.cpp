@@ -72,8 +72,8 @@ bool FileCommands::SaveDocument(DocumentHost& host, const std::string& path) {
   if (r.ok) return true;
   // Nothing was written over the target; keep the edits marked as unsaved.
   doc.dataModified = wasModified;
-  dialogs.Notify(notice::kValidationError,
-                 "Save File Error: " + path + " was not saved" + (r.detail.empty() ? "." : ": " + r.detail));
+  // The detail names the file and the system's reason.
+  dialogs.Notify(notice::kValidationError, r.message + ": " + (r.detail.empty() ? path : r.detail));
   return false;
 }
 
@@ -119,7 +119,11 @@ void FileCommands::OpenKnownFile(DocumentHost& host, const std::string& path, bo
 void FileCommands::Reopen(DocumentHost& host, const std::string& path) { OpenKnownFile(host, path, true); }
 
 void FileCommands::OpenAtStartup(DocumentHost& host, const std::string& path) {
-  OpenKnownFile(host, path, false);
+  // A path given on the command line is relative to where the program was started; the
+  // document path and the recent-files list need it whole.
+  std::error_code ec;
+  const std::filesystem::path whole = std::filesystem::absolute(path, ec);
+  OpenKnownFile(host, ec ? path : whole.lexically_normal().string(), false);
 }
 
 void FileCommands::Save(DocumentHost& host, SaveCommand command) {

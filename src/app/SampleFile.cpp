@@ -52,7 +52,7 @@ Plan PlanFor(SampleProfile profile) {
   Plan p;
   if (profile == SampleProfile::Demo) {
     p.satellites = 6;
-    p.namedSatellites = 8;
+    p.namedSatellites = 6;
     p.tpMin = 20;
     p.tpMax = 60;
     p.terrestrial = 6;

@@ -60,7 +60,9 @@ int CmdInfo(const CliArgs& args) {
     std::printf("system slot: 0x%06zX\n", db->SystemSlotOffset());
   else
     std::printf("system slot: none (settings keep their defaults)\n");
-  std::printf("satellites: %d\n", dblayout::kSatelliteCount);
+  int named = 0;
+  for (int s = 0; s < dblayout::kSatelliteCount; ++s) named += !db->GetAntennaName(s).empty();
+  std::printf("satellites: %d slots, %d named\n", dblayout::kSatelliteCount, named);
   std::printf("transponders: %d\n", db->GetTransponderCount());
   std::printf("terrestrial transponders: %d\n", db->GetTerTransponderCount());
   std::printf("services: %d (tv %d, radio %d, data %d)\n", db->GetUsedServiceCount(), db->GetUsedServiceTypeCount(0),

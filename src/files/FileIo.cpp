@@ -1,5 +1,9 @@
 #include "files/FileIo.h"
 
+#include <QSaveFile>
+#include <QString>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -20,26 +24,26 @@ bool ReadFile(const std::string& path, std::vector<uint8_t>& out, size_t limit) 
   return !in.bad();
 }
 
-bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* why) {
+  errno = 0;
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return static_cast<bool>(out);
+  if (out) {
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+  }
+  if (out) return true;
+  if (why) *why = errno ? std::strerror(errno) : "write error";
+  return false;
 }
 
-bool ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  const std::string tmp = path + ".part";
-  if (!WriteFile(tmp, bytes)) {
-    std::error_code ec;
-    std::filesystem::remove(tmp, ec);
-    return false;
-  }
-  std::error_code ec;
-  std::filesystem::rename(tmp, path, ec);
-  if (!ec) return true;
-  std::error_code ignored;
-  std::filesystem::remove(tmp, ignored);
+bool ReplaceFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* why) {
+  QSaveFile file(QString::fromStdString(path));
+  const qint64 size = static_cast<qint64>(bytes.size());
+  if (file.open(QIODevice::WriteOnly) &&
+      file.write(reinterpret_cast<const char*>(bytes.data()), size) == size && file.commit())
+    return true;
+  if (why) *why = file.errorString().toStdString();
+  file.cancelWriting();
   return false;
 }
 

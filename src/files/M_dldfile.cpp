@@ -174,15 +174,17 @@ bool m_DLDFile::SaveDldBlock(const std::string& path, const std::string& workDir
                              const uint8_t* systemRecord, bool systemEdited) {
   ClearError();
   Bytes image, container;
+  std::string why;
   auto work = [&](const char* name, const Bytes& bytes) {
-    return workDir.empty() || fileio::WriteFile(fileio::Join(workDir, name), bytes);
+    return workDir.empty() || fileio::WriteFile(fileio::Join(workDir, name), bytes, &why);
   };
-  if (!work(kSaveBlockName, block)) return Fail(DldError::WriteFailed, fileio::Join(workDir, kSaveBlockName));
+  auto failed = [&](const std::string& file) { return Fail(DldError::WriteFailed, file + ": " + why); };
+  if (!work(kSaveBlockName, block)) return failed(fileio::Join(workDir, kSaveBlockName));
   if (!BuildImage(m_fileKind, block, systemRecord, systemEdited, image)) return false;
-  if (!work(kBuildImageName, image)) return Fail(DldError::WriteFailed, fileio::Join(workDir, kBuildImageName));
+  if (!work(kBuildImageName, image)) return failed(fileio::Join(workDir, kBuildImageName));
   container = PackDld(image);
   FinishDldHeader(container);
-  if (!work(kBuildPackedName, container)) return Fail(DldError::WriteFailed, fileio::Join(workDir, kBuildPackedName));
-  if (!fileio::ReplaceFile(path, container)) return Fail(DldError::WriteFailed, path);
+  if (!work(kBuildPackedName, container)) return failed(fileio::Join(workDir, kBuildPackedName));
+  if (!fileio::ReplaceFile(path, container, &why)) return failed(path);
   return true;
 }
