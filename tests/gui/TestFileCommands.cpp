@@ -91,7 +91,7 @@ private slots:
     QCOMPARE(m_form->Database().FileKind(), 17);
   }
 
-  void missingReopenFileLeavesTheList() {
+  void missingReopenFileDropsFromTheList() {
     const std::string gone = m_dir.filePath("gone.dld").toStdString();
     std::filesystem::copy_file(m_data, gone, std::filesystem::copy_options::overwrite_existing);
     OpenData(gone);
