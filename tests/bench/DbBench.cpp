@@ -1,30 +1,35 @@
-// Database operations on a full database: 6000 services, 4000 transponders.
+// Database operations on the generated full database: 6000 services, 4000 transponders, every
+// other table at capacity.
 #include <benchmark/benchmark.h>
 
-#include "../db/EditTestDb.h"
+#include <memory>
 
-using namespace edittest;
+#include "app/SampleFile.h"
+#include "db/M_database.h"
 
 namespace {
 
 std::unique_ptr<m_DataBase> FullDb() {
-  auto db = NewDb();
-  std::vector<int> tps;
-  for (int sat = 0; sat < 14; ++sat)
-    for (int i = 0; i < 286 && static_cast<int>(tps.size()) < dblayout::kTransponderCount; ++i)
-      tps.push_back(AppendTransponder(*db, sat, 10700 + (i % 200) * 9, 27500, i & 1, i % 9));
-  unsigned seed = 12345;
-  auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
-  for (int i = 0; i < dblayout::kServiceCount; ++i) {
-    const int tp = tps[(next() >> 8) % tps.size()];
-    AppendService(*db, {"Service " + std::to_string((next() >> 8) % 3000), 0, 1, db->GetTransponderSatellite(tp), tp,
-                        static_cast<int>((next() >> 8) % 400), static_cast<int>((next() >> 8) % 100)});
-  }
+  auto db = std::make_unique<m_DataBase>();
+  BuildSampleDatabase(*db, SampleProfile::Full);
   return db;
 }
 
+// The service view of every TV service of every delivery kind.
+void ShowAllServices(m_DataBase& db) {
+  ViewState v = db.GetViewState();
+  v.viewMode = VIEW_ALL;
+  v.deliveryKind = DELIVERY_ANY;
+  v.serviceType = 0;
+  db.SetViewState(v);
+}
+
 m_DataBase& Shared() {
-  static std::unique_ptr<m_DataBase> db = FullDb();
+  static std::unique_ptr<m_DataBase> db = [] {
+    auto full = FullDb();
+    ShowAllServices(*full);
+    return full;
+  }();
   return *db;
 }
 
@@ -38,9 +43,11 @@ void BM_BuildServiceView(benchmark::State& state) {
     db.BuildServiceView();
     benchmark::DoNotOptimize(db.GetServiceViewEntry(1));
   }
+  state.counters["rows"] = db.GetServiceViewCount();
   db.SetServiceSort(SORT_ORIGINAL);
 }
 BENCHMARK(BM_BuildServiceView)
+    ->ArgNames({"key", "ascending"})
     ->ArgsProduct({{SORT_ORIGINAL, SORT_NAME, SORT_TRANSPONDER, SORT_PROVIDER, SORT_SATELLITE}, {1, 0}})
     ->Unit(benchmark::kMicrosecond);
 
@@ -48,14 +55,18 @@ void BM_FindServicesByName(benchmark::State& state) {
   m_DataBase& db = Shared();
   for (auto _ : state) {
     db.BuildServiceView();
-    db.FindServicesByName("service 12");
+    db.FindServicesByName("BBC");
     benchmark::DoNotOptimize(db.GetServiceViewCount());
   }
+  state.counters["found"] = db.GetServiceViewCount();
 }
 BENCHMARK(BM_FindServicesByName)->Unit(benchmark::kMicrosecond);
 
 void BM_DeleteAndReadd100(benchmark::State& state) {
-  m_DataBase& db = Shared();
+  // A copy of its own: the re-added services replace generated ones.
+  auto owned = FullDb();
+  m_DataBase& db = *owned;
+  ShowAllServices(db);
   db.BuildServiceView();
   for (auto _ : state) {
     for (int i = 0; i < 100; ++i) db.DeleteService(i * 37);
@@ -70,6 +81,7 @@ void BM_OptimizeRun(benchmark::State& state) {
   OptimizeOptions options;
   options.multipleTp = options.unusedTp = options.multipleTpFreq = true;
   options.sameSymbolRate = options.samePolarity = options.sameFec = true;
+  OptimizeResult result;
   for (auto _ : state) {
     state.PauseTiming();
     auto db = FullDb();
@@ -78,8 +90,11 @@ void BM_OptimizeRun(benchmark::State& state) {
     db->SetViewState(v);
     db->BuildTransponderView();
     state.ResumeTiming();
-    benchmark::DoNotOptimize(db->RunOptimize(options));
+    result = db->RunOptimize(options);
+    benchmark::DoNotOptimize(result);
   }
+  state.counters["unused"] = result.unusedDeleted;
+  state.counters["merged"] = result.multipleMerged;
 }
 BENCHMARK(BM_OptimizeRun)->Unit(benchmark::kMillisecond)->Iterations(3);
 
