@@ -1,5 +1,5 @@
 // The small pictures of the service grid: the lock, skip, scrambled and HD flags and the
-// favorite tick. Drawn once with QPainter and kept for the run.
+// favorite tick. Rendered once from the editor's SVG drawings (ui/IconSet) and kept for the run.
 #pragma once
 #include <QPixmap>
 

@@ -133,6 +133,21 @@ private slots:
     QCOMPARE(find->statusTip(), QString("Search Service"));
   }
 
+  // Every tool button a user can reach shows a picture that really renders (the drawings come from
+  // a resource file in a static library, which is easy to leave unregistered).
+  void toolButtonsShowARenderedPicture() {
+    for (const char* name : {"TB_Open", "TB_Save", "TB_Find", "TB_Cut", "TB_Paste", "TB_Options",
+                             "TB_Upload", "TB_Download", "SB_TV", "SB_Radio", "SB_Sat", "SB_Ter", "TB_Exit"}) {
+      auto* b = m_form->findChild<QToolButton*>(name);
+      QVERIFY2(b && !b->icon().isNull(), name);
+      const QImage image = b->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+      int inked = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) inked += qAlpha(image.pixel(x, y)) > 0;
+      QVERIFY2(inked > 16, name);
+    }
+  }
+
   void fileMenuEnablesSaveAndListsRecentFiles() {
     QMenu* file = m_form->findChild<QMenu*>("Menu_File");
     emit file->aboutToShow();

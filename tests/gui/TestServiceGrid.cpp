@@ -9,6 +9,7 @@
 #include "ui/FormFind.h"
 #include "ui/FormMove.h"
 #include "ui/ServiceGridDelegate.h"
+#include "ui/ServiceIcons.h"
 
 class TestServiceGrid : public QObject {
   Q_OBJECT
@@ -86,6 +87,18 @@ class TestServiceGrid : public QObject {
     QCOMPARE(db.CountMarkedServices(), 0);
     QVERIFY(!f.form->Document().cutPending);
     QVERIFY(!f.Find<QToolButton>("TB_Paste")->isEnabled());
+  }
+
+  void flagPicturesRender() {
+    for (ServiceIcon icon :
+         {ServiceIcon::Lock, ServiceIcon::Skip, ServiceIcon::Scrambled, ServiceIcon::Hd, ServiceIcon::Tick}) {
+      const QImage image = ServiceIconPixmap(icon).toImage().convertToFormat(QImage::Format_ARGB32);
+      QVERIFY(!image.isNull());
+      int inked = 0;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) inked += qAlpha(image.pixel(x, y)) > 0;
+      QVERIFY(inked > 16);
+    }
   }
 
   void lockColumnTogglesAndPaintsTheIcon() {

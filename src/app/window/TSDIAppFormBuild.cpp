@@ -6,13 +6,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/window/TSDIAppForm.h"
+#include "ui/IconSet.h"
 
 QString ShortHint(const QString& hint) { return hint.section('|', 0, 0); }
 
@@ -36,6 +36,8 @@ QToolButton* TSDIAppForm::AddToolButton(const char* name, const QString& caption
   b->setToolTip(ShortHint(hint));
   b->setStatusTip(LongHint(hint));
   b->setAutoRaise(true);
+  b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  b->setIconSize(QSize(20, 20));
   return b;
 }
 
@@ -165,23 +167,29 @@ void TSDIAppForm::BuildToolBar() {
   QToolBar* bar = addToolBar("Tools");
   bar->setObjectName("ToolBar1");
   bar->setMovable(false);
-  QStyle* st = style();
 
   QToolButton* open = AddToolButton("TB_Open", "&Open", "Open|Open a file");
-  open->setIcon(st->standardIcon(QStyle::SP_DialogOpenButton));
+  open->setIcon(IconSetIcon("open"));
   open->setMenu(m_PM_Latest);
   open->setPopupMode(QToolButton::MenuButtonPopup);
   connect(open, &QToolButton::clicked, this, &TSDIAppForm::TB_OpenClick);
   bar->addWidget(open);
 
   QToolButton* save = AddToolButton("TB_Save", "Save", "Save|Save current file");
-  save->setIcon(st->standardIcon(QStyle::SP_DialogSaveButton));
+  save->setIcon(IconSetIcon("save"));
   connect(save, &QToolButton::clicked, this, [this] { m_Controller->Save(*this, SaveCommand::Save); });
   bar->addWidget(save);
-  bar->addWidget(AddToolButton("TB_Find", "Find", "Search Service"));
-  bar->addWidget(AddToolButton("TB_Cut", "Cut", "Cut Service"));
-  bar->addWidget(AddToolButton("TB_Paste", "Paste", "Paste|Inserts Clipboard contents"));
+  QToolButton* find = AddToolButton("TB_Find", "Find", "Search Service");
+  find->setIcon(IconSetIcon("find"));
+  bar->addWidget(find);
+  QToolButton* cut = AddToolButton("TB_Cut", "Cut", "Cut Service");
+  cut->setIcon(IconSetIcon("cut"));
+  bar->addWidget(cut);
+  QToolButton* paste = AddToolButton("TB_Paste", "Paste", "Paste|Inserts Clipboard contents");
+  paste->setIcon(IconSetIcon("paste"));
+  bar->addWidget(paste);
   QToolButton* options = AddToolButton("TB_Options", "Options", "Options");
+  options->setIcon(IconSetIcon("options"));
   connect(options, &QToolButton::clicked, this, &TSDIAppForm::TB_OptionsClick);
   bar->addWidget(options);
 
@@ -207,16 +215,20 @@ void TSDIAppForm::BuildToolBar() {
 
   bar->addSeparator();
   QToolButton* upload = AddToolButton("TB_Upload", "Upload", "Upload from receiver");
+  upload->setIcon(IconSetIcon("upload"));
   connect(upload, &QToolButton::clicked, this, &TSDIAppForm::TB_UploadClick);
   bar->addWidget(upload);
   QToolButton* download = AddToolButton("TB_Download", "Download", "Download to receiver");
+  download->setIcon(IconSetIcon("download"));
   connect(download, &QToolButton::clicked, this,
           [this] { m_Controller->Transfer(*this, TransferCommand::Download); });
   bar->addWidget(download);
 
   bar->addSeparator();
   QToolButton* tv = AddToolButton("SB_TV", "TV", "TV List");
+  tv->setIcon(IconSetIcon("tv"));
   QToolButton* radio = AddToolButton("SB_Radio", "Radio", "Radio List");
+  radio->setIcon(IconSetIcon("radio"));
   auto* listGroup = new QButtonGroup(this);
   for (QToolButton* b : {tv, radio}) {
     b->setCheckable(true);
@@ -227,7 +239,9 @@ void TSDIAppForm::BuildToolBar() {
   connect(radio, &QToolButton::clicked, this, &TSDIAppForm::SB_RadioClick);
 
   // Satellite / Terrestrial / Cable: 23-pixel buttons at 0, 24 and 48 on a panel cut to 50
-  // pixels, which leaves the Cable button (no user path) mostly out of sight.
+  // pixels, which leaves the Cable button (no user path) mostly out of sight. The buttons are too
+  // narrow for a picture and a letter, so Satellite and Terrestrial show the picture alone (the
+  // letter stays their text, the hint says the rest).
   m_P_SatSwitch = new QWidget(this);
   m_P_SatSwitch->setObjectName("P_SatSwitch");
   auto* deliveryGroup = new QButtonGroup(this);
@@ -235,13 +249,21 @@ void TSDIAppForm::BuildToolBar() {
     const char* name;
     const char* caption;
     const char* hint;
+    const char* icon;
     int left;
-  } delivery[] = {{"SB_Sat", "S", "Satellite Services", 0},
-                  {"SB_Ter", "T", "Terrestrial Services", 24},
-                  {"SB_Cab", "C", "Cable Services", 48}};
+  } delivery[] = {{"SB_Sat", "S", "Satellite Services", "satellite", 0},
+                  {"SB_Ter", "T", "Terrestrial Services", "terrestrial", 24},
+                  {"SB_Cab", "C", "Cable Services", nullptr, 48}};
   for (const auto& d : delivery) {
     QToolButton* b = AddToolButton(d.name, d.caption, d.hint);
     b->setParent(m_P_SatSwitch);
+    if (d.icon) {
+      b->setIcon(IconSetIcon(d.icon));
+      b->setIconSize(QSize(18, 18));
+      b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    } else {
+      b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
     b->setCheckable(true);
     b->setGeometry(d.left, 0, 23, 22);
     deliveryGroup->addButton(b);
@@ -254,7 +276,7 @@ void TSDIAppForm::BuildToolBar() {
 
   bar->addSeparator();
   QToolButton* exit = AddToolButton("TB_Exit", "Exit", "Exit");
-  exit->setIcon(st->standardIcon(QStyle::SP_DialogCloseButton));
+  exit->setIcon(IconSetIcon("exit"));
   connect(exit, &QToolButton::clicked, this, &QWidget::close);
   bar->addWidget(exit);
 }
