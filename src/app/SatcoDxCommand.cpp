@@ -1,6 +1,8 @@
 // The window's SatcoDX command: options, file choice, busy notice, the import and what the
 // window shows afterwards.
 #include <cstdio>
+#include <filesystem>
+#include <vector>
 
 #include "app/FileCommands.h"
 #include "app/MessageCatalogue.h"
@@ -30,6 +32,19 @@ std::string PositionText(int position) {
   return text;
 }
 
+std::vector<std::string> SatelliteLabels(const m_DataBase& db) {
+  std::vector<std::string> labels;
+  for (int s = 0; s < dblayout::kSatelliteCount; ++s) labels.push_back(db.GetAntennaLabel(s));
+  return labels;
+}
+
+std::string ChoicePrompt(const satcodx::SdxFile& file, const std::string& path) {
+  return "No satellite slot is free for " + file.records.front().satelliteName + " at " +
+         PositionText(file.position) + " (" + std::filesystem::path(path).filename().string() +
+         ").\nChoose the satellite it replaces: its name and position change, its transponders and "
+         "services stay.";
+}
+
 }  // namespace
 
 void FileCommands::ImportSatcoDx(DocumentHost& host) {
@@ -42,11 +57,13 @@ void FileCommands::ImportSatcoDx(DocumentHost& host) {
 
   dialogs.ShowBusyNotice(GetMessageText(kMsgImporting));
   satcodx::Importer importer(host.Database(), ImportOptionsOf(host.Options()), m_satcoDx);
-  // Every satellite slot in use: the file is skipped and the user told so below.
-  int skippedPosition = -1;
-  importer.chooseSatellite = [&](const satcodx::SdxFile& file, const std::string&) {
-    skippedPosition = file.position;
-    return -1;
+  // Every satellite slot in use: the user picks the satellite the file's satellite replaces,
+  // or cancels and the file is skipped.
+  importer.chooseSatellite = [&](const satcodx::SdxFile& file, const std::string& filePath) {
+    dialogs.HideBusyNotice();
+    const int slot = dialogs.ChooseSatellite(SatelliteLabels(host.Database()), ChoicePrompt(file, filePath));
+    dialogs.ShowBusyNotice(GetMessageText(kMsgImporting));
+    return slot;
   };
   const satcodx::ImportResult result = importer.ImportSatcodxFiles({path});
   dialogs.HideBusyNotice();
@@ -56,9 +73,5 @@ void FileCommands::ImportSatcoDx(DocumentHost& host) {
   if (result.dataChanged) doc.dataModified = true;
   if (result.settingsChanged) doc.settingsModified = true;
   if (result.dataChanged || result.imported) host.PreparePage();
-  if (!result.error.empty())
-    dialogs.Notify(notice::kValidationError, result.error);
-  else if (skippedPosition >= 0)
-    dialogs.Notify(notice::kValidationError, "No free satellite slot for position " + PositionText(skippedPosition) +
-                                                 ": " + path + " was not imported.");
+  if (!result.error.empty()) dialogs.Notify(notice::kValidationError, result.error);
 }

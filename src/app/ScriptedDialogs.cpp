@@ -44,6 +44,15 @@ void ScriptedDialogs::HideBusyNotice() {
   busyVisible = false;
 }
 
+int ScriptedDialogs::ChooseSatellite(const std::vector<std::string>& labels, const std::string& prompt) {
+  log.push_back({Shown::SatelliteDialog, kNoStyle, prompt});
+  satelliteLabels = labels;
+  if (satellites.empty()) return -1;
+  const int slot = satellites.front();
+  satellites.pop_front();
+  return slot;
+}
+
 std::vector<std::string> ScriptedDialogs::MessageTexts() const {
   std::vector<std::string> out;
   for (const Shown& s : log)

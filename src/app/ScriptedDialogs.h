@@ -10,7 +10,7 @@
 class ScriptedDialogs : public UserDialogs {
 public:
   struct Shown {
-    enum Type { Notice, Question, OpenDialog, SaveDialog, BusyShown, BusyHidden } type;
+    enum Type { Notice, Question, OpenDialog, SaveDialog, BusyShown, BusyHidden, SatelliteDialog } type;
     NoticeStyle style;
     std::string text;
   };
@@ -20,6 +20,10 @@ public:
   Answer fallback = Answer::No;
   // Paths for the next open and save dialogs, in order; an empty text or an empty queue cancels.
   std::deque<std::string> paths;
+  // Slots for the next satellite selection dialogs, in order; an empty queue cancels (-1).
+  std::deque<int> satellites;
+  // The labels the last satellite selection dialog listed.
+  std::vector<std::string> satelliteLabels;
 
   std::vector<Shown> log;
   bool busyVisible = false;
@@ -30,6 +34,7 @@ public:
   std::string ChooseSavePath(const FileDialogSpec& spec) override;
   void ShowBusyNotice(const std::string& text) override;
   void HideBusyNotice() override;
+  int ChooseSatellite(const std::vector<std::string>& labels, const std::string& prompt) override;
 
   // Texts of the notices and questions shown so far, in order.
   std::vector<std::string> MessageTexts() const;

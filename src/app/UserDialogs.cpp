@@ -1,5 +1,7 @@
 #include "app/UserDialogs.h"
 
+int UserDialogs::ChooseSatellite(const std::vector<std::string>&, const std::string&) { return -1; }
+
 void ShowMessage(UserDialogs& dialogs, uint16_t code) {
   dialogs.Notify(GetNoticeStyle(code), GetMessageText(code));
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/MessageCatalogue.h"
 
@@ -28,6 +29,9 @@ public:
   // The busy notice shown while a load, save or import runs; visible on return.
   virtual void ShowBusyNotice(const std::string& text) = 0;
   virtual void HideBusyNotice() = 0;
+  // The satellite selection dialog: `labels` are the 64 satellite labels in slot order. Returns
+  // the chosen slot, or -1 when the user cancelled. Dialogs that cannot ask answer -1.
+  virtual int ChooseSatellite(const std::vector<std::string>& labels, const std::string& prompt);
 };
 
 // Shows catalogue message `code` with its usual style (or the one given).

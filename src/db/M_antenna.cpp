@@ -29,11 +29,13 @@ M_antenna::M_antenna() {
 }
 
 // A cleared slot: no name, longitude 0, universal LNB with the 22 kHz tone on automatic, every
-// other setting off. Decoding replaces it whenever a file is opened.
+// other setting off, and marked free (bit 4 of byte 4 set, LNB-type flag clear) so that a new
+// satellite may take it. Decoding replaces it whenever a file is opened.
 void M_antenna::ResetAntennas() {
   for (int s = 0; s < dblayout::kSatelliteCount; ++s) {
     std::memset(m_antennaImage[s], 0, dblayout::kSatelliteRecordSize);
     SetBits(&m_antennaImage[s][2], 1, 1, 2, 2);
+    SetBits(&m_antennaImage[s][4], 1, 4, 1, 1);
     m_antennaSlotTail[s] = 0xFF;
     DecodeAntennaView(s);
   }

@@ -30,20 +30,42 @@ std::vector<int> LinkedServices(const m_DataBase& db) {
 Importer::Importer(m_DataBase& db, const ImportOptions& options, ImportState& state)
     : m_db(db), m_options(options), m_state(state) {}
 
-bool Importer::IsSatelliteSlotFree(int slot) const {
+// The satellites that transponders or satellite services refer to.
+std::vector<bool> Importer::CarriedSatellites() const {
+  std::vector<bool> carried(dblayout::kSatelliteCount, false);
+  for (int t = 0; t < dblayout::kTransponderCount; ++t) {
+    const int s = m_db.IsTransponderUsed(t) ? m_db.GetTransponderSatellite(t) : -1;
+    if (s >= 0 && s < dblayout::kSatelliteCount) carried[static_cast<size_t>(s)] = true;
+  }
+  const std::vector<int> services = m_db.CountServicesPerSatellite();
+  for (size_t s = 0; s < carried.size() && s < services.size(); ++s)
+    if (services[s] > 0) carried[s] = true;
+  return carried;
+}
+
+// Free: the slot's free mark is set and its LNB-type flag clear. A slot that still carries
+// transponders or services is in use whatever its marks say: taking it over would rename the
+// satellite those records belong to.
+bool Importer::IsSlotFree(int slot, const std::vector<bool>& carried) const {
   const satellite_info_show_s* v = m_db.GetAntennaView(slot);
-  return v && v->flag4 == 1 && v->lnbTypeFlag == 0;
+  return v && v->flag4 == 1 && v->lnbTypeFlag == 0 && !carried[static_cast<size_t>(slot)];
+}
+
+bool Importer::IsSatelliteSlotFree(int slot) const {
+  return slot >= 0 && slot < dblayout::kSatelliteCount && IsSlotFree(slot, CarriedSatellites());
 }
 
 int Importer::FindSatelliteAt(int position) const {
+  const std::vector<bool> carried = CarriedSatellites();
   for (int s = 0; s < dblayout::kSatelliteCount; ++s)
-    if (!IsSatelliteSlotFree(s) && m_db.GetAntennaLongitude(s) == position) return s;
+    if (!IsSlotFree(s, carried) && m_db.GetAntennaLongitude(s) == position) return s;
   return -1;
 }
 
 int Importer::FindFreeSatellite() const {
+  const std::vector<bool> carried = CarriedSatellites();
   for (int s = 0; s < dblayout::kSatelliteCount; ++s)
-    if (IsSatelliteSlotFree(s)) return s;
+    if (IsSlotFree(s, carried)) return s;
   return -1;
 }
 

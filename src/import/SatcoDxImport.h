@@ -65,8 +65,9 @@ class Importer {
  public:
   Importer(m_DataBase& db, const ImportOptions& options, ImportState& state);
 
-  // Called when a new satellite is needed and no slot is free; returns the slot to use, or a
-  // negative value to skip the file. Unset: the file is skipped.
+  // Called when a new satellite is needed and no slot is free; returns the slot to use (its
+  // name and position are replaced), or a negative value to skip the file. Nothing of the file
+  // has been applied when it is called. Unset: the file is skipped.
   std::function<int(const SdxFile& file, const std::string& path)> chooseSatellite;
 
   ImportResult ImportSatcodxFiles(const std::vector<std::string>& paths);
@@ -84,6 +85,8 @@ class Importer {
   Candidate MakeCandidate(int satellite, const SdxRecord& r);
   int CreateSatellite(const SdxFile& file, const std::string& path, FileReport& report);
   int DeleteSatelliteTransponders(int satellite);
+  std::vector<bool> CarriedSatellites() const;
+  bool IsSlotFree(int slot, const std::vector<bool>& carried) const;
 
   m_DataBase& m_db;
   ImportOptions m_options;

@@ -1,5 +1,6 @@
 // Hand-made SatcoDX files and a small database to import them into.
 #pragma once
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -60,9 +61,10 @@ inline std::unique_ptr<m_DataBase> Database(const std::vector<int>& freeSlots) {
   auto db = std::make_unique<m_DataBase>();
   db->ClearDatabase();
   std::vector<uint8_t> block = db->EncodeDatabase();
-  for (int s : freeSlots) {
+  for (int s = 0; s < dblayout::kSatelliteCount; ++s) {
     uint8_t& flags = block[dblayout::kSatelliteOffset + s * dblayout::kSatelliteSlotSize + 4];
-    flags = static_cast<uint8_t>((flags | 0x10) & ~0x20);
+    const bool free = std::find(freeSlots.begin(), freeSlots.end(), s) != freeSlots.end();
+    flags = static_cast<uint8_t>(free ? (flags | 0x10) & ~0x20 : flags & ~0x10);
   }
   db->DecodeDatabase(block.data());
   return db;

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "app/window/TFormSelectSat.h"
 #include "app/window/TtUsesForm.h"
 
 namespace {
@@ -84,4 +85,11 @@ void QtUserDialogs::ShowBusyNotice(const std::string& text) {
 
 void QtUserDialogs::HideBusyNotice() {
   if (m_busy) m_busy->HideNotice();
+}
+
+int QtUserDialogs::ChooseSatellite(const std::vector<std::string>& labels, const std::string& prompt) {
+  if (TFormSelectSat* form = m_parent ? m_parent->findChild<TFormSelectSat*>() : nullptr)
+    return form->Choose(labels, prompt);
+  TFormSelectSat form(m_parent);
+  return form.Choose(labels, prompt);
 }

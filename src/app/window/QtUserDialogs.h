@@ -17,6 +17,8 @@ public:
   std::string ChooseSavePath(const FileDialogSpec& spec) override;
   void ShowBusyNotice(const std::string& text) override;
   void HideBusyNotice() override;
+  // Shows the window's satellite selection dialog (a child TFormSelectSat of the parent).
+  int ChooseSatellite(const std::vector<std::string>& labels, const std::string& prompt) override;
 
 private:
   QWidget* m_parent;

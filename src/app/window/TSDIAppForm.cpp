@@ -22,6 +22,7 @@
 #include "app/SettingsLocation.h"
 #include "app/window/QtUserDialogs.h"
 #include "app/window/TFormOptions.h"
+#include "app/window/TFormSelectSat.h"
 #include "app/window/TtUsesForm.h"
 #include "db/M_database.h"
 
@@ -71,6 +72,7 @@ TSDIAppForm::TSDIAppForm(const std::string& programFolder, QWidget* parent)
 
   // The options exist before their dialog, which copies them once.
   m_FormOptions = new TFormOptions(m_Options, *m_Settings, this);
+  m_FormSelectSat = new TFormSelectSat(this);
 
   m_WorkFolder = WorkingFolder(programFolder);
   connect(m_PC_Main, &QTabWidget::currentChanged, this, &TSDIAppForm::PC_MainChange);

@@ -19,6 +19,7 @@ class QTabWidget;
 class QToolButton;
 class SettingsFile;
 class TFormOptions;
+class TFormSelectSat;
 class TtUsesForm;
 
 class TSDIAppForm : public QMainWindow, public DocumentHost {
@@ -63,6 +64,7 @@ public:
   void SetLanguageServiceMode(bool on) { m_LanguageServiceMode = on; }
   QTabWidget* PageControl() const { return m_PC_Main; }
   TFormOptions* OptionsForm() const { return m_FormOptions; }
+  TFormSelectSat* SelectSatForm() const { return m_FormSelectSat; }
   TtUsesForm* BusyForm() const { return m_tUsesForm; }
 
   // Opens `path` as the start-up document (command line).
@@ -131,6 +133,7 @@ private:
   QAction* m_ToolBarOptimize = nullptr;
   QWidget* m_P_SatSwitch = nullptr;
   TFormOptions* m_FormOptions = nullptr;
+  TFormSelectSat* m_FormSelectSat = nullptr;
   TtUsesForm* m_tUsesForm = nullptr;
 };
 
