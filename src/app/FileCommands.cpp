@@ -79,7 +79,7 @@ bool FileCommands::SaveDocument(DocumentHost& host, const std::string& path) {
 
 void FileCommands::Open(DocumentHost& host, OpenCommand command) {
   UserDialogs& dialogs = host.Dialogs();
-  const std::string path = dialogs.ChooseOpenPath(OpenDldDialogSpec());
+  const std::string path = dialogs.ChooseOpenPath(OpenDldDialogOptions());
   if (path.empty()) return;
   if (!Exists(path)) {
     ShowMessage(dialogs, kMsgFileNotExist, notice::kLoadError);
@@ -135,7 +135,7 @@ void FileCommands::Save(DocumentHost& host, SaveCommand command) {
     return;
   }
   UserDialogs& dialogs = host.Dialogs();
-  const std::string path = dialogs.ChooseSavePath(SaveDldDialogSpec());
+  const std::string path = dialogs.ChooseSavePath(SaveDldDialogOptions());
   if (path.empty()) return;
   if (Exists(path) && !AskMessage(dialogs, kMsgOverwrite)) return;
   m_DataBase& db = host.Database();

@@ -18,16 +18,16 @@ Answer ScriptedDialogs::Ask(NoticeStyle style, const std::string& text) {
   return a;
 }
 
-std::string ScriptedDialogs::ChooseOpenPath(const FileDialogSpec& spec) {
-  log.push_back({Shown::OpenDialog, kNoStyle, spec.filter});
+std::string ScriptedDialogs::ChooseOpenPath(const FileDialogOptions& options) {
+  log.push_back({Shown::OpenDialog, kNoStyle, options.filter});
   if (paths.empty()) return {};
   std::string p = paths.front();
   paths.pop_front();
   return p;
 }
 
-std::string ScriptedDialogs::ChooseSavePath(const FileDialogSpec& spec) {
-  log.push_back({Shown::SaveDialog, kNoStyle, spec.filter});
+std::string ScriptedDialogs::ChooseSavePath(const FileDialogOptions& options) {
+  log.push_back({Shown::SaveDialog, kNoStyle, options.filter});
   if (paths.empty()) return {};
   std::string p = paths.front();
   paths.pop_front();

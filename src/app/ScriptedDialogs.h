@@ -30,8 +30,8 @@ public:
 
   void Notify(NoticeStyle style, const std::string& text) override;
   Answer Ask(NoticeStyle style, const std::string& text) override;
-  std::string ChooseOpenPath(const FileDialogSpec& spec) override;
-  std::string ChooseSavePath(const FileDialogSpec& spec) override;
+  std::string ChooseOpenPath(const FileDialogOptions& options) override;
+  std::string ChooseSavePath(const FileDialogOptions& options) override;
   void ShowBusyNotice(const std::string& text) override;
   void HideBusyNotice() override;
   int ChooseSatellite(const std::vector<std::string>& labels, const std::string& prompt) override;

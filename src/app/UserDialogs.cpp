@@ -14,6 +14,6 @@ bool AskMessage(UserDialogs& dialogs, uint16_t code) {
   return dialogs.Ask(GetNoticeStyle(code), GetMessageText(code)) == Answer::Yes;
 }
 
-FileDialogSpec OpenDldDialogSpec() { return {"", "All Files (*.dld)|*.dld", ""}; }
+FileDialogOptions OpenDldDialogOptions() { return {"", "All Files (*.dld)|*.dld", ""}; }
 
-FileDialogSpec SaveDldDialogSpec() { return {"Save As...", "Settings Files(*.dld)|*.dld", "dld"}; }
+FileDialogOptions SaveDldDialogOptions() { return {"Save As...", "Settings Files(*.dld)|*.dld", "dld"}; }

@@ -9,7 +9,7 @@
 
 enum class Answer { Ok, Yes, No, Cancel };
 
-struct FileDialogSpec {
+struct FileDialogOptions {
   std::string title;       // empty: the platform's default title
   std::string filter;      // "Description|*.ext"
   std::string defaultExt;  // added when the chosen name has none (save dialogs)
@@ -24,8 +24,8 @@ public:
   // A question; returns the button chosen.
   virtual Answer Ask(NoticeStyle style, const std::string& text) = 0;
   // Returns the chosen path, or an empty text when the dialog was cancelled.
-  virtual std::string ChooseOpenPath(const FileDialogSpec& spec) = 0;
-  virtual std::string ChooseSavePath(const FileDialogSpec& spec) = 0;
+  virtual std::string ChooseOpenPath(const FileDialogOptions& options) = 0;
+  virtual std::string ChooseSavePath(const FileDialogOptions& options) = 0;
   // The busy notice shown while a load, save or import runs; visible on return.
   virtual void ShowBusyNotice(const std::string& text) = 0;
   virtual void HideBusyNotice() = 0;
@@ -41,5 +41,5 @@ void ShowMessage(UserDialogs& dialogs, uint16_t code, NoticeStyle style);
 bool AskMessage(UserDialogs& dialogs, uint16_t code);
 
 // The open and save dialogs of the .dld commands.
-FileDialogSpec OpenDldDialogSpec();
-FileDialogSpec SaveDldDialogSpec();
+FileDialogOptions OpenDldDialogOptions();
+FileDialogOptions SaveDldDialogOptions();

@@ -63,16 +63,16 @@ Answer QtUserDialogs::Ask(NoticeStyle style, const std::string& text) {
   }
 }
 
-std::string QtUserDialogs::ChooseOpenPath(const FileDialogSpec& spec) {
-  return QFileDialog::getOpenFileName(m_parent, QString::fromStdString(spec.title), QString(),
-                                      ToQtFileFilter(spec.filter))
+std::string QtUserDialogs::ChooseOpenPath(const FileDialogOptions& options) {
+  return QFileDialog::getOpenFileName(m_parent, QString::fromStdString(options.title), QString(),
+                                      ToQtFileFilter(options.filter))
       .toStdString();
 }
 
-std::string QtUserDialogs::ChooseSavePath(const FileDialogSpec& spec) {
-  QFileDialog dialog(m_parent, QString::fromStdString(spec.title), QString(), ToQtFileFilter(spec.filter));
+std::string QtUserDialogs::ChooseSavePath(const FileDialogOptions& options) {
+  QFileDialog dialog(m_parent, QString::fromStdString(options.title), QString(), ToQtFileFilter(options.filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QString::fromStdString(spec.defaultExt));
+  dialog.setDefaultSuffix(QString::fromStdString(options.defaultExt));
   // The save command asks its own overwrite question.
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};

@@ -125,7 +125,7 @@ void TransferCommands::PM_UpgDataClick(DocumentHost& host, bool defaultData) {
   if (host.Options().showUpgrade) host.ShowOptionsDialog();
   const uint8_t kind = defaultData ? rlink::kDefaultFileKind : rlink::kDataFileKind;
   UserDialogs& dialogs = host.Dialogs();
-  const std::string path = dialogs.ChooseSavePath(SaveDldDialogSpec());
+  const std::string path = dialogs.ChooseSavePath(SaveDldDialogOptions());
   if (path.empty()) return;
   if (Exists(path) && !AskMessage(dialogs, kMsgUploadOverwrite)) return;
 
