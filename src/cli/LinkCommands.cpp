@@ -1,25 +1,41 @@
 // download and upload: the receiver link from the command line. Status texts go to stdout,
 // one per line; on a terminal the progress of each phase is drawn as a bar on one line.
 // Ctrl+C cancels the transfer the way the Cancel button does: by closing the channel.
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
+#include <QCoreApplication>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "cli/Commands.h"
 #include "link/ReceiverModel.h"
 #include "link/TransferSession.h"
 #include "link/serial/ComPortNames.h"
 #include "link/serial/OpenComPort.h"
-#include "link/serial/SerialPortChannel.h"
+#include "link/serial/LinkChannel.h"
+#include "link/serial/QtSerialPortChannel.h"
 
 namespace {
 
 volatile std::sig_atomic_t g_cancelled = 0;
 void OnInterrupt(int) { g_cancelled = 1; }
+
+bool StdoutIsTerminal() {
+#ifdef _WIN32
+  return _isatty(_fileno(stdout)) != 0;
+#else
+  return isatty(STDOUT_FILENO) != 0;
+#endif
+}
 
 class CliObserver : public rlink::TransferObserver {
 public:
@@ -50,7 +66,7 @@ public:
   }
 
 private:
-  bool tty_ = isatty(STDOUT_FILENO) != 0;
+  bool tty_ = StdoutIsTerminal();
   bool inBar_ = false;
 };
 
@@ -69,7 +85,16 @@ PortChoice ChoosePort(const std::string& port) {
 }
 
 int RunTransfer(const PortChoice& port, bool download, const std::string& path, uint8_t kind) {
-  rlink::SerialPortChannel channel;
+  // QSerialPort's notifiers want the thread's event dispatcher, which QCoreApplication creates.
+  // No event loop runs: the transfer only polls the channel.
+  int appArgc = 1;
+  char appName[] = "torvane-cli";
+  char* appArgv[] = {appName, nullptr};
+  std::unique_ptr<QCoreApplication> app;
+  if constexpr (std::is_same_v<rlink::LinkChannel, rlink::QtSerialPortChannel>) {
+    if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(appArgc, appArgv);
+  }
+  rlink::LinkChannel channel;
   CliObserver observer;
   rlink::LinkPacer pacer;
   pacer.pump = [&channel] {

@@ -1,8 +1,10 @@
-// Whole sessions over a pseudo-terminal against torvane-receiver-sim, through the serial
-// channel the editor uses.
+// Whole sessions over a pseudo-terminal against torvane-receiver-sim, through each serial
+// device class: the termios one and the Qt Serial Port one (the device on Windows).
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <QString>
+#include <QtGlobal>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -11,6 +13,7 @@
 #include "TestSupport.h"
 #include "link/TransferSession.h"
 #include "link/serial/OpenComPort.h"
+#include "link/serial/QtSerialPortChannel.h"
 #include "link/serial/SerialPortChannel.h"
 
 using namespace rlink;
@@ -20,9 +23,10 @@ using linktest::Simulator;
 
 namespace {
 
+template <class Channel>
 struct EditorRun {
   RecordingObserver obs;
-  SerialPortChannel channel;
+  Channel channel;
   LinkPacer pacer;
   int pumpsAfterClose = 0;
 
@@ -58,9 +62,40 @@ std::vector<std::string> SimArgs(std::vector<std::string> extra) {
 
 bool Exists(const std::string& p) { return std::filesystem::exists(p); }
 
+// The tests run without QCoreApplication, so QSerialPort's notifiers have no event dispatcher
+// and say so on every open; the channel only polls and does not need them.
+void QuietNotifierWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith("QSocketNotifier: Can only be used with threads started with QThread")) return;
+  qt_message_output(type, context, message);
+}
+
+class ChannelTest : public testing::Test {
+protected:
+  void SetUp() override { previous_ = qInstallMessageHandler(QuietNotifierWarnings); }
+  void TearDown() override { qInstallMessageHandler(previous_); }
+
+private:
+  QtMessageHandler previous_ = nullptr;
+};
+
+template <class Channel>
+class EndToEnd : public ChannelTest {};
+using Channels = testing::Types<SerialPortChannel, QtSerialPortChannel>;
+struct ChannelName {
+  template <class T>
+  static std::string GetName(int) {
+    return std::is_same_v<T, SerialPortChannel> ? "Termios" : "QtSerialPort";
+  }
+};
+TYPED_TEST_SUITE(EndToEnd, Channels, ChannelName);
+
+template <class Channel>
+class SerialPort : public ChannelTest {};
+TYPED_TEST_SUITE(SerialPort, Channels, ChannelName);
+
 }  // namespace
 
-TEST(EndToEnd, DownloadArrivesByteForByte) {
+TYPED_TEST(EndToEnd, DownloadArrivesByteForByte) {
   struct Case { uint8_t kind; std::vector<uint32_t> sizes; std::vector<std::string> faults; };
   const Case cases[] = {
       {4, {1100, 5, 300, 2032}, {}},
@@ -75,7 +110,7 @@ TEST(EndToEnd, DownloadArrivesByteForByte) {
     auto args = c.faults;
     args.insert(args.end(), {"--save", dir + "/received.dld"});
     Simulator sim(SimArgs(args));
-    EditorRun run;
+    EditorRun<TypeParam> run;
     EXPECT_TRUE(run.Download(sim, dir + "/send.dld", c.kind));
     ASSERT_FALSE(run.obs.statuses.empty());
     EXPECT_EQ(run.obs.statuses.back(), "Update Success!");
@@ -84,7 +119,7 @@ TEST(EndToEnd, DownloadArrivesByteForByte) {
   }
 }
 
-TEST(EndToEnd, UploadReplacesTargetOnlyWhenComplete) {
+TYPED_TEST(EndToEnd, UploadReplacesTargetOnlyWhenComplete) {
   struct Case { uint8_t kind; std::vector<uint32_t> sizes; std::vector<std::string> faults; };
   const Case cases[] = {
       {17, {50, 900}, {}},
@@ -99,7 +134,7 @@ TEST(EndToEnd, UploadReplacesTargetOnlyWhenComplete) {
     auto args = c.faults;
     args.insert(args.end(), {"--serve", dir + "/served.dld"});
     Simulator sim(SimArgs(args));
-    EditorRun run;
+    EditorRun<TypeParam> run;
     EXPECT_TRUE(run.Upload(sim, dir + "/target.dld", c.kind));
     EXPECT_EQ(run.obs.statuses.back(), "Update Success!");
     EXPECT_EQ(sim.Wait(), 0);
@@ -109,7 +144,7 @@ TEST(EndToEnd, UploadReplacesTargetOnlyWhenComplete) {
   }
 }
 
-TEST(EndToEnd, FailedOrCancelledUploadLeavesTargetAlone) {
+TYPED_TEST(EndToEnd, FailedOrCancelledUploadLeavesTargetAlone) {
   struct Case { const char* what; std::vector<std::string> faults; const char* cancelAfter; const char* last; };
   const Case cases[] = {
       {"cancel mid-transfer", {"--stall-after-packets", "2"}, "Transfering Data:  75%", "Update failed!"},
@@ -123,7 +158,7 @@ TEST(EndToEnd, FailedOrCancelledUploadLeavesTargetAlone) {
     auto args = c.faults;
     args.insert(args.end(), {"--serve", dir + "/served.dld"});
     Simulator sim(SimArgs(args));
-    EditorRun run;
+    EditorRun<TypeParam> run;
     if (c.cancelAfter) run.CancelAfter(c.cancelAfter);
     EXPECT_FALSE(run.Upload(sim, dir + "/target.dld", 4));
     EXPECT_EQ(run.obs.statuses.back(), c.last);
@@ -133,18 +168,18 @@ TEST(EndToEnd, FailedOrCancelledUploadLeavesTargetAlone) {
   }
 }
 
-TEST(EndToEnd, WrongFirstFrameAndCancelledConnect) {
+TYPED_TEST(EndToEnd, WrongFirstFrameAndCancelledConnect) {
   const std::string dir = testsupport::TempDir();
   testsupport::WriteFile(dir + "/send.dld", linktest::MakeContainer(4, {100}));
   {
     Simulator sim(SimArgs({"--wrong-first-frame"}));
-    EditorRun run;
+    EditorRun<TypeParam> run;
     EXPECT_FALSE(run.Download(sim, dir + "/send.dld", 4));
     EXPECT_EQ(run.obs.statuses, (std::vector<std::string>{"Connectting...", "Connect failed!", "Update failed!"}));
   }
   {
     Simulator sim(SimArgs({"--silent"}));
-    EditorRun run;
+    EditorRun<TypeParam> run;
     run.CancelAfter("Connectting...");
     EXPECT_FALSE(run.Download(sim, dir + "/send.dld", 4));
     EXPECT_EQ(run.obs.statuses, (std::vector<std::string>{"Connectting...", "Update failed!"}));
@@ -152,8 +187,8 @@ TEST(EndToEnd, WrongFirstFrameAndCancelledConnect) {
   }
 }
 
-TEST(SerialPort, OpenFailuresLeaveNothingOpen) {
-  SerialPortChannel ch;
+TYPED_TEST(SerialPort, OpenFailuresLeaveNothingOpen) {
+  TypeParam ch;
   RecordingObserver obs;
   struct PortObserver : RecordingObserver {
     std::string error;
@@ -164,7 +199,7 @@ TEST(SerialPort, OpenFailuresLeaveNothingOpen) {
   EXPECT_FALSE(OpenComPort(ch, "/nonexistent/ttyX", "COM3", port));
   EXPECT_EQ(port.error, "Error: Unable to open /nonexistent/ttyX !");
   // Not a serial line: the line settings are refused and the device is closed again.
-  EXPECT_EQ(ch.Open("/dev/null"), SerialPortChannel::OpenResult::ConfigFailed);
+  EXPECT_EQ(ch.Open("/dev/null"), PortOpenResult::ConfigFailed);
   EXPECT_FALSE(ch.IsPortOpen());
   EXPECT_FALSE(ch.IsDeviceOpen());
 
@@ -172,11 +207,26 @@ TEST(SerialPort, OpenFailuresLeaveNothingOpen) {
   EXPECT_TRUE(OpenComPort(ch, sim.Device(), "COM1", port));
   EXPECT_TRUE(OpenComPort(ch, sim.Device(), "COM1", port));  // reopening closes first
   EXPECT_EQ(port.configured, 2);
-  SerialPortChannel other;
-  EXPECT_EQ(other.Open(sim.Device()), SerialPortChannel::OpenResult::OpenFailed);  // exclusive
+  TypeParam other;
+  EXPECT_EQ(other.Open(sim.Device()), PortOpenResult::OpenFailed);  // exclusive
   ch.CloseComPort();
   EXPECT_FALSE(ch.IsDeviceOpen());
-  EXPECT_EQ(other.Open(sim.Device()), SerialPortChannel::OpenResult::Configured);
+  EXPECT_EQ(other.Open(sim.Device()), PortOpenResult::Configured);
+}
+
+TYPED_TEST(SerialPort, ClosedOtherEndEndsThePoll) {
+  TypeParam ch;
+  uint8_t buffer[4];
+  {
+    Simulator sim(SimArgs({"--silent"}));
+    ASSERT_EQ(ch.Open(sim.Device()), PortOpenResult::Configured);
+    EXPECT_EQ(ch.ReadComBytes(buffer, 4), -1);
+    EXPECT_TRUE(ch.IsPortOpen());  // a quiet line stays open
+  }  // the simulator is gone, and with it the pseudo-terminal's master
+  // The device reports the hang-up (a queued count of -1), so the poll closes the channel.
+  EXPECT_EQ(ch.ReadComBytes(buffer, 4), -1);
+  EXPECT_FALSE(ch.IsPortOpen());
+  EXPECT_FALSE(ch.IsDeviceOpen());
 }
 
 TEST(Cli, DownloadExitCodes) {
@@ -195,11 +245,11 @@ TEST(Cli, DownloadExitCodes) {
   EXPECT_EQ(WEXITSTATUS(std::system(up.c_str())), 2);
 }
 
-TEST(EndToEnd, ReceiverThatGoesAwayEndsTheConnectWait) {
+TYPED_TEST(EndToEnd, ReceiverThatGoesAwayEndsTheConnectWait) {
   // The connect wait has no time limit, but a line whose other end is gone is not a quiet line.
   const std::string dir = testsupport::TempDir();
   testsupport::WriteFile(dir + "/send.dld", linktest::MakeContainer(4, {100}));
-  EditorRun run;
+  EditorRun<TypeParam> run;
   bool ok = true;
   {
     Simulator sim({"--silent", "--timeout-ms", "300"});

@@ -2,17 +2,15 @@
 
 namespace rlink {
 
-bool OpenComPort(SerialPortChannel& channel, const std::string& device, const std::string& displayName,
-                 TransferObserver& observer) {
-  observer.OnPortName(displayName);
-  switch (channel.Open(device)) {
-    case SerialPortChannel::OpenResult::OpenFailed:
+bool ReportPortOpen(PortOpenResult result, const std::string& device, TransferObserver& observer) {
+  switch (result) {
+    case PortOpenResult::OpenFailed:
       observer.OnPortError("Error: Unable to open " + device + " !");
       return false;
-    case SerialPortChannel::OpenResult::ConfigFailed:
+    case PortOpenResult::ConfigFailed:
       observer.OnPortState(false);
       return false;
-    case SerialPortChannel::OpenResult::Configured:
+    case PortOpenResult::Configured:
       observer.OnPortState(true);
       return true;
   }

@@ -1,17 +1,19 @@
-// The serial device of the receiver link. On POSIX systems it is a termios port opened
-// non-blocking: the queued input count comes from FIONREAD, reads take what is queued and
-// writes hand every byte to the driver before returning, so no write request is ever left
-// pending and nothing already written is discarded.
+// The serial device of the receiver link on POSIX systems (see LinkChannel.h), a termios
+// port opened non-blocking: the queued input count comes from FIONREAD, reads take what is
+// queued and writes hand every byte to the driver before returning, so no write request is
+// ever left pending and nothing already written is discarded.
 #pragma once
 #include <string>
 
 #include "link/ComChannel.h"
+#include "link/serial/PortOpenResult.h"
 
+#ifndef _WIN32
 namespace rlink {
 
 class SerialPortChannel : public ComChannel {
 public:
-  enum class OpenResult { Configured, OpenFailed, ConfigFailed };
+  using OpenResult = PortOpenResult;
 
   SerialPortChannel() = default;
   ~SerialPortChannel() override;
@@ -35,11 +37,8 @@ protected:
 
 private:
   bool Configure();
-#ifdef _WIN32
-  void* port_ = nullptr;  // QSerialPort
-#else
   int fd_ = -1;
-#endif
 };
 
 }  // namespace rlink
+#endif  // !_WIN32

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/FileCommands.h"
-#include "link/serial/SerialPortChannel.h"
+#include "link/serial/LinkChannel.h"
 
 class TFormUpgrade;
 
@@ -20,7 +20,7 @@ class TransferCommands : public FileCommands {
   void Transfer(DocumentHost& host, TransferCommand command) override;
 
   TFormUpgrade& FormUpgrade() { return *m_Form; }
-  rlink::SerialPortChannel& Channel() { return m_Channel; }
+  rlink::LinkChannel& Channel() { return m_Channel; }
   // How long the last text of a download stays up before the command ends.
   int finalHoldMs = 2000;
 
@@ -32,6 +32,6 @@ class TransferCommands : public FileCommands {
   void Begin(DocumentHost& host, int captionNumber);
   void End(DocumentHost& host);
 
-  rlink::SerialPortChannel m_Channel;  // stays open between transfers
+  rlink::LinkChannel m_Channel;  // stays open between transfers
   std::unique_ptr<TFormUpgrade> m_Form;
 };
