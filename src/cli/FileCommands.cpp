@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/DocumentIO.h"
+#include "cli/CliFiles.h"
 #include "cli/Commands.h"
 #include "cli/DumpJson.h"
 #include "db/M_database.h"
@@ -13,24 +14,6 @@ namespace {
 
 const char* KindName(int kind) {
   return kind == files::kKindData ? "data" : kind == files::kKindDefault ? "default" : "unknown";
-}
-
-// Opens `path` into `db`; prints the failure and returns false when it cannot be read.
-bool Open(m_DataBase& db, const std::string& path) {
-  const uint8_t kind = ReadDldFileKind(path);
-  if (kind != files::kKindData && kind != files::kKindDefault) {
-    std::fprintf(stderr, "%s: %s (file kind %d)\n", path.c_str(),
-                 kind == 0 ? "Open File Error: file not exist!" : "Open File Error: partition number wrong!", kind);
-    return false;
-  }
-  db.SetFileKind(kind);
-  const DocResult r = LoadDldFile(db, path, "");
-  if (!r.ok) {
-    std::fprintf(stderr, "%s: %s%s%s\n", path.c_str(), r.message.c_str(), r.detail.empty() ? "" : " - ",
-                 r.detail.c_str());
-    return false;
-  }
-  return true;
 }
 
 int Usage(const char* text) {
@@ -43,7 +26,7 @@ int Usage(const char* text) {
 int CmdInfo(const CliArgs& args) {
   if (args.size() != 1) return Usage("info FILE.dld");
   auto db = std::make_unique<m_DataBase>();
-  if (!Open(*db, args[0])) return 2;
+  if (!OpenDocumentOrSay(*db, args[0])) return 2;
   const uint8_t kind = db->FileKind();
   std::printf("file: %s\n", args[0].c_str());
   std::printf("model: %s\n", files::ModelName(files::kBuildModel));
@@ -86,7 +69,7 @@ int CmdVerify(const CliArgs& args) {
   if (args.size() != 1) return Usage("verify FILE.dld");
   auto db = std::make_unique<m_DataBase>();
   // Opening checks every record CRC, the bank with its CRC table and the database stream.
-  if (!Open(*db, args[0])) return 2;
+  if (!OpenDocumentOrSay(*db, args[0])) return 2;
   int errors = 0, warnings = 0;
   std::printf("ok: container records and CRCs (%d partitions)\n", db->FileKind());
   std::printf("ok: bank %d and its CRC table\n", db->CurrentBank());
@@ -118,7 +101,7 @@ int CmdDump(const CliArgs& args) {
   }
   if (path.empty()) return Usage("dump FILE.dld [--json]");
   auto db = std::make_unique<m_DataBase>();
-  if (!Open(*db, path)) return 2;
+  if (!OpenDocumentOrSay(*db, path)) return 2;
   const std::string out = json ? DumpJson(*db) : DumpText(*db);
   std::fwrite(out.data(), 1, out.size(), stdout);
   return 0;
@@ -127,13 +110,8 @@ int CmdDump(const CliArgs& args) {
 int CmdResave(const CliArgs& args) {
   if (args.size() != 2) return Usage("resave IN.dld OUT.dld");
   auto db = std::make_unique<m_DataBase>();
-  if (!Open(*db, args[0])) return 2;
-  const DocResult r = SaveDldFile(*db, args[1], "", false);
-  if (!r.ok) {
-    std::fprintf(stderr, "%s: %s%s%s\n", args[1].c_str(), r.message.c_str(), r.detail.empty() ? "" : " - ",
-                 r.detail.c_str());
-    return 2;
-  }
+  if (!OpenDocumentOrSay(*db, args[0])) return 2;
+  if (!SaveDocumentOrSay(*db, args[1], false)) return 2;
   std::printf("saved %s\n", args[1].c_str());
   return 0;
 }

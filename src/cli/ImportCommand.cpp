@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/DocumentIO.h"
+#include "cli/CliFiles.h"
 #include "cli/Commands.h"
 #include "db/M_database.h"
 #include "files/PartitionMaps.h"
@@ -81,17 +82,7 @@ int CmdImport(const CliArgs& args) {
   if (out.empty()) return Usage();
 
   auto db = std::make_unique<m_DataBase>();
-  const uint8_t kind = ReadDldFileKind(in);
-  if (kind != files::kKindData && kind != files::kKindDefault) {
-    std::fprintf(stderr, "%s: Open File Error: partition number wrong!\n", in.c_str());
-    return 2;
-  }
-  db->SetFileKind(kind);
-  const DocResult loaded = LoadDldFile(*db, in, "");
-  if (!loaded.ok) {
-    std::fprintf(stderr, "%s: %s %s\n", in.c_str(), loaded.message.c_str(), loaded.detail.c_str());
-    return 2;
-  }
+  if (!OpenDocumentOrSay(*db, in)) return 2;
 
   satcodx::ImportState state;
   satcodx::Importer importer(*db, options, state);
@@ -102,10 +93,6 @@ int CmdImport(const CliArgs& args) {
     std::fprintf(stderr, "%s\n", result.error.c_str());
     return 2;  // nothing of the file was applied; OUT is not written
   }
-  const DocResult saved = SaveDldFile(*db, out, "", result.settingsChanged);
-  if (!saved.ok) {
-    std::fprintf(stderr, "%s: %s %s\n", out.c_str(), saved.message.c_str(), saved.detail.c_str());
-    return 2;
-  }
+  if (!SaveDocumentOrSay(*db, out, result.settingsChanged)) return 2;
   return 0;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/DocumentIO.h"
+#include "cli/CliFiles.h"
 #include "cli/Commands.h"
 #include "db/M_database.h"
 #include "files/PartitionMaps.h"
@@ -53,17 +54,7 @@ int CmdOptimize(const CliArgs& args) {
   if (in.empty() || out.empty()) return Usage();
 
   auto db = std::make_unique<m_DataBase>();
-  const uint8_t kind = ReadDldFileKind(in);
-  if (kind != files::kKindData && kind != files::kKindDefault) {
-    std::fprintf(stderr, "%s: Open File Error: partition number wrong!\n", in.c_str());
-    return 2;
-  }
-  db->SetFileKind(kind);
-  const DocResult loaded = LoadDldFile(*db, in, "");
-  if (!loaded.ok) {
-    std::fprintf(stderr, "%s: %s %s\n", in.c_str(), loaded.message.c_str(), loaded.detail.c_str());
-    return 2;
-  }
+  if (!OpenDocumentOrSay(*db, in)) return 2;
   OptimizeResult total;
   for (int s = 0; s < dblayout::kSatelliteCount; ++s) {
     if (only >= 0 && s != only) continue;
@@ -78,10 +69,6 @@ int CmdOptimize(const CliArgs& args) {
     total.multipleMerged += r.multipleMerged;
   }
   std::printf("%s\n", m_DataBase::OptimizeReport(total).c_str());
-  const DocResult saved = SaveDldFile(*db, out, "", false);
-  if (!saved.ok) {
-    std::fprintf(stderr, "%s: %s %s\n", out.c_str(), saved.message.c_str(), saved.detail.c_str());
-    return 2;
-  }
+  if (!SaveDocumentOrSay(*db, out, false)) return 2;
   return 0;
 }
