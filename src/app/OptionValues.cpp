@@ -11,7 +11,11 @@ bool ReadBool(const SettingsFile& s, const char* key) {
 std::string OptionValues::PortDevice(int port) const {
   if (port < 1 || port > kPortCount) return {};
   if (!portDevices[port - 1].empty()) return portDevices[port - 1];
+#ifdef _WIN32
+  return "COM" + std::to_string(port);
+#else
   return "/dev/ttyS" + std::to_string(port - 1);
+#endif
 }
 
 OptionValues ReadOptions(SettingsFile& s) {

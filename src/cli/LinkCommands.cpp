@@ -19,6 +19,9 @@
 #include "cli/Commands.h"
 #include "link/ReceiverModel.h"
 #include "link/TransferSession.h"
+#include "app/OptionValues.h"
+#include "app/SettingsFile.h"
+#include "app/SettingsLocation.h"
 #include "link/serial/ComPortNames.h"
 #include "link/serial/OpenComPort.h"
 #include "link/serial/LinkChannel.h"
@@ -75,12 +78,16 @@ struct PortChoice {
   std::string display;
 };
 
-// --port takes a port number 1..10 or a device path.
+// --port takes a port number 1..10 or a device path. A number goes through the settings file's
+// PORTS section, as in the window, so a USB adapter set up there is found by its number too.
 PortChoice ChoosePort(const std::string& port) {
   char* end = nullptr;
   const long n = std::strtol(port.c_str(), &end, 10);
-  if (!port.empty() && *end == '\0' && n >= 1 && n <= 10)
-    return {rlink::ComDeviceName(static_cast<int>(n)), rlink::ComDisplayName(static_cast<int>(n))};
+  if (!port.empty() && *end == '\0' && n >= 1 && n <= 10) {
+    SettingsFile settings(SettingsFilePath(ProgramFolder()));
+    const std::string device = ReadOptions(settings).PortDevice(static_cast<int>(n));
+    return {device, rlink::ComDisplayName(static_cast<int>(n))};
+  }
   return {port, port};
 }
 
