@@ -86,7 +86,7 @@ QVariant FavoriteGridModel::headerData(int section, Qt::Orientation orientation,
 const char FavoriteGridView::kSourceMime[] = "application/x-torvane-favorite-source";
 
 FavoriteGridView::FavoriteGridView(FavoriteGridHandler& handler, const char* name, int tag, QWidget* parent)
-    : QTableView(parent), m_handler(handler), m_tag(tag) {
+    : RowGridView(parent), m_handler(handler), m_tag(tag) {
   setObjectName(name);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -106,29 +106,12 @@ FavoriteGridView::FavoriteGridView(FavoriteGridHandler& handler, const char* nam
   horizontalHeader()->setSectionsClickable(false);
 }
 
-int FavoriteGridView::Row() const {
-  const QModelIndex current = currentIndex();
-  return current.isValid() ? current.row() + 1 : 1;
-}
-
 void FavoriteGridView::SetRow(int row) {
   if (!model() || model()->rowCount() == 0) return;
   row = std::max(1, std::min(row, model()->rowCount()));
   const QModelIndex at = model()->index(row - 1, 0);
   selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   scrollTo(at);
-}
-
-void FavoriteGridView::SelectionSpan(int* top, int* bottom) const {
-  *top = *bottom = Row();
-  for (const QItemSelectionRange& range : selectionModel()->selection()) {
-    *top = std::min(*top, range.top() + 1);
-    *bottom = std::max(*bottom, range.bottom() + 1);
-  }
-}
-
-void FavoriteGridView::SetRangeSelect(bool on) {
-  setSelectionMode(on ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
 }
 
 void FavoriteGridView::CellAt(const QPoint& viewportPos, int* column, int* row) const {

@@ -6,7 +6,7 @@
 #include <QAbstractTableModel>
 #include <QPoint>
 #include <QStyledItemDelegate>
-#include <QTableView>
+#include "ui/RowGridView.h"
 #include <vector>
 
 class m_DataBase;
@@ -54,7 +54,7 @@ class FavoriteGridHandler {
   virtual void FavGridDragDrop(FavoriteGridView* grid, const QString& source, int row) = 0;
 };
 
-class FavoriteGridView : public QTableView {
+class FavoriteGridView : public RowGridView {
   Q_OBJECT
  public:
   // The mime type of a drag from a favorite grid; its data is the source grid's object name.
@@ -64,11 +64,7 @@ class FavoriteGridView : public QTableView {
 
   int Tag() const { return m_tag; }
   FavoriteGridModel* GridModel() const { return static_cast<FavoriteGridModel*>(model()); }
-  // The grid row (from 1) of the current cell; 1 when there is none.
-  int Row() const;
   void SetRow(int row);
-  void SelectionSpan(int* top, int* bottom) const;
-  void SetRangeSelect(bool on);
   void CellAt(const QPoint& viewportPos, int* column, int* row) const;
   QPoint CellCenter(int row, int column) const;
 

@@ -12,7 +12,7 @@ const char kRowMime[] = "application/x-torvane-service-row";
 }
 
 ServiceGridView::ServiceGridView(ServiceGridHandler& handler, QWidget* parent)
-    : QTableView(parent), m_handler(handler) {
+    : RowGridView(parent), m_handler(handler) {
   setObjectName("XSG_Service");
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -37,11 +37,6 @@ ServiceGridView::ServiceGridView(ServiceGridHandler& handler, QWidget* parent)
           [this](int section) { m_handler.GridMouseDown(section, 0); });
 }
 
-int ServiceGridView::Row() const {
-  const QModelIndex current = currentIndex();
-  return current.isValid() ? current.row() + 1 : 1;
-}
-
 void ServiceGridView::SetRow(int row) {
   if (!model() || model()->rowCount() == 0) return;
   row = std::max(1, std::min(row, model()->rowCount()));
@@ -49,18 +44,6 @@ void ServiceGridView::SetRow(int row) {
   const QModelIndex at = model()->index(row - 1, column);
   selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   scrollTo(at);
-}
-
-void ServiceGridView::SelectionSpan(int* top, int* bottom) const {
-  *top = *bottom = Row();
-  for (const QItemSelectionRange& range : selectionModel()->selection()) {
-    *top = std::min(*top, range.top() + 1);
-    *bottom = std::max(*bottom, range.bottom() + 1);
-  }
-}
-
-void ServiceGridView::SetRangeSelect(bool on) {
-  setSelectionMode(on ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
 }
 
 void ServiceGridView::CellAt(const QPoint& viewportPos, int* column, int* row) const {

@@ -2,7 +2,7 @@
 // drag-and-drop events, in grid rows (0 the head row, -1 outside any cell), to its handler.
 #pragma once
 #include <QPoint>
-#include <QTableView>
+#include "ui/RowGridView.h"
 
 class ServiceGridHandler {
  public:
@@ -17,19 +17,13 @@ class ServiceGridHandler {
   virtual void GridHeadMove(int column) = 0;
 };
 
-class ServiceGridView : public QTableView {
+class ServiceGridView : public RowGridView {
   Q_OBJECT
  public:
   explicit ServiceGridView(ServiceGridHandler& handler, QWidget* parent = nullptr);
 
-  // The grid row (from 1) of the current cell; 1 when there is none.
-  int Row() const;
   // Makes `row` the current and only selected row (clamped to the data rows).
   void SetRow(int row);
-  // Top and bottom grid rows of the selection; both Row() when nothing else is selected.
-  void SelectionSpan(int* top, int* bottom) const;
-  // Range select over the Name column, single-row selection elsewhere.
-  void SetRangeSelect(bool on);
   // The cell under a viewport point: column and grid row (-1 outside any cell).
   void CellAt(const QPoint& viewportPos, int* column, int* row) const;
 
