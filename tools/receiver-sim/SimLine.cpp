@@ -80,8 +80,10 @@ void SimLine::WaitDrained() {
     if (ioctl(slaveFd_, FIONREAD, &queued) != 0 || queued == 0) break;
     std::this_thread::sleep_for(1ms);
   }
-  // The editor polls with a pause between; give it a moment to finish with the last one.
-  std::this_thread::sleep_for(3ms);
+  // The editor polls with a pause between, and an editor that reads the line into its own buffer
+  // empties the queue before it has looked at the message: give it time to finish with it, also
+  // on a loaded machine, so two messages never pile up at its end.
+  std::this_thread::sleep_for(15ms);
 }
 
 bool SimLine::WriteAfterDrain(const uint8_t* bytes, size_t n) {

@@ -17,6 +17,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 constexpr uint8_t kAck = 0x06, kNak = 0x15;
+constexpr int kFlashStepMs = 25;  // time to erase or program one partition
 
 uint32_t U24(const uint8_t* p) { return p[0] | (p[1] << 8) | (static_cast<uint32_t>(p[2]) << 16); }
 uint32_t U32(const uint8_t* p) { return U24(p) | (static_cast<uint32_t>(p[3]) << 24); }
@@ -87,9 +88,16 @@ private:
     for (int phase = 0; phase < 2; ++phase) {
       const uint8_t command = phase == 0 ? 0x06 : 0x07;
       const int failAt = phase == 0 ? o_.failErase : o_.failProgram;
+      // A real loader takes a while to erase or program a partition, so its frames come apart.
+      // The pause also keeps two frames from piling up at an editor that drains the line into
+      // its own buffer before it looks at a frame (the pause after a drain cannot see that).
+      auto flashStep = [&](uint8_t result) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(kFlashStepMs));
+        Frame(command, result);
+      };
       for (int i = 1; i <= count; ++i) {
-        if (i == failAt) Frame(command, 0);
-        Frame(command, 1);
+        if (i == failAt) flashStep(0);
+        flashStep(1);
       }
     }
     if (!o_.save.empty()) {
